@@ -1,0 +1,70 @@
+// QORDA_DecodeLine: the frame every listing line passes through, whatever
+// its dialect: clear, copy and trim, read a Unix permission string, run one
+// parser, bring the date into range.
+#include "decode/decode_line.h"
+
+#include <cstring>
+
+#include "decode/dispatch.h"
+#include "scan/text.h"
+
+namespace qorda {
+
+// The decoder's copy of a line; longer lines are cut.
+constexpr int kMaxLineLength = 511;
+
+// '-rwxr-xr-x' at the start of the line, whatever the host type; the type
+// letter and positions 4 to 8 are not tested, so 'S' or 's' there pass.
+void ReadPermissions(ListingEntry& entry, const char* line, int length) {
+  if (length <= 10) return;
+  bool isPermissionString =
+      (line[1] == '-' || line[1] == 'r') && (line[2] == '-' || line[2] == 'w') &&
+      (line[3] == '-' || line[3] == 'x') && (line[9] == '-' || line[9] == 'x');
+  if (!isPermissionString) return;
+  int mode = 0;
+  for (int group = 0; group < 3; ++group) {
+    const char* bits = line + 1 + 3 * group;
+    mode =
+        mode * 8 + (bits[0] == 'r' ? 4 : 0) + (bits[1] == 'w' ? 2 : 0) + (bits[2] == 'x' ? 1 : 0);
+  }
+  entry.mode = static_cast<uint16_t>(mode);
+  entry.flags |= FLAG_MODE_VALID;
+}
+
+// Two-digit and 1900-based years become full years; everything is clamped
+// to what the record's consumers can show.
+void NormaliseDate(ListingEntry& entry) {
+  unsigned year = entry.year;
+  if (year < 50 && entry.month != 0 && entry.day != 0) {
+    year += 2000;
+  } else if (year != 0 && year < 1900) {
+    year += 1900;
+  }
+  if (year > 2037) year = 2038;
+  entry.year = static_cast<uint16_t>(year);
+  if (entry.month > 12) entry.month = 12;
+  if (entry.day > 31) entry.day = 31;
+}
+
+}  // namespace qorda
+
+extern "C" int32_t QORDA_CALL QORDA_DecodeLine(ListingEntry* entry, const char* line,
+                                               int32_t hostTypeId, const char* currentDirectory,
+                                               const char* datasetPrefix) {
+  if (entry == nullptr) return 0;
+  std::memset(entry, 0, sizeof *entry);
+  if (line == nullptr) return 0;
+
+  char copy[qorda::kMaxLineLength + 1];
+  std::size_t copied = strnlen(line, qorda::kMaxLineLength);
+  std::memcpy(copy, line, copied);
+  copy[copied] = '\0';
+  int length = Strip(copy);
+
+  qorda::ReadPermissions(*entry, copy, length);
+  qorda::DispatchLine(*entry, copy, hostTypeId, currentDirectory != nullptr ? currentDirectory : "",
+                      datasetPrefix != nullptr ? datasetPrefix : "");
+  qorda::NormaliseDate(*entry);
+  entry->name[sizeof entry->name - 1] = '\0';
+  return static_cast<int32_t>(std::strlen(entry->name));
+}

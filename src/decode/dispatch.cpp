@@ -1,0 +1,44 @@
+// The dispatch table: which parser reads the lines of which host type, and
+// what each is handed besides the record and the line. Every id not listed
+// here, known or not, goes to the Unix parser.
+#include "decode/dispatch.h"
+
+#include "decode/host_ids.h"
+#include "scan/unix.h"
+
+namespace qorda {
+
+void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const char* currentDirectory,
+                  const char* datasetPrefix) {
+  (void)currentDirectory;
+  (void)datasetPrefix;
+  switch (hostTypeId) {
+    // Windows and DOS-style servers.
+
+    // MLSD facts.
+
+    // VMS and RSX-11M.
+
+    // IBM mainframes and midrange.
+
+    // PC TCP/IP stacks.
+
+    // Mac, NetWare, OS/2 and PC-NFS servers.
+
+    // Tandem, Stratus VOS, CONNECT:Enterprise, UniTree.
+
+    // Other minicomputers and mainframes.
+
+    // BULL, PRIMOS and the name list.
+
+    // Small systems and embedded hosts.
+
+    // AUTO, Unix, Solaris, Serv-U, WFTPD, SecureTransport, Unisys 5000,
+    // 5996 to 5999 and every id the table does not know.
+    default:
+      ParseUnixLine(entry, line, hostTypeId);
+      break;
+  }
+}
+
+}  // namespace qorda

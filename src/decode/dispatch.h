@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+#include "qordahosts.h"
+
+namespace qorda {
+
+// Runs the one parser that the host type id selects on the decoder's
+// trimmed copy of the line.
+void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const char* currentDirectory,
+                  const char* datasetPrefix);
+
+}  // namespace qorda

@@ -1,0 +1,99 @@
+// Byte-exact character tests, bounded reads and the word scanners every
+// listing parser is built from. Texts are zero-terminated 8-bit strings in
+// the caller's code page; only the ASCII letters A to Z are ever case-folded.
+#pragma once
+
+#include <cstdint>
+
+#include "qordahosts.h"
+
+namespace qorda {
+
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+constexpr bool IsUpper(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+constexpr bool IsLower(char c) {
+  return c >= 'a' && c <= 'z';
+}
+constexpr bool IsAlpha(char c) {
+  return IsUpper(c) || IsLower(c);
+}
+constexpr bool IsAlnum(char c) {
+  return IsAlpha(c) || IsDigit(c);
+}
+constexpr char ToLower(char c) {
+  return IsUpper(c) ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+constexpr char ToUpper(char c) {
+  return IsLower(c) ? static_cast<char>(c - ('a' - 'A')) : c;
+}
+// The white space the decimal readers skip: blank, tab, LF, VT, FF, CR.
+constexpr bool IsSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// The character at pos, or '\0' when the text ends before pos. Parsers cut
+// the decoder's copy in place, so the terminator is the only reliable end;
+// these reads never step over it.
+constexpr char CharAt(const char* text, int pos) {
+  if (text == nullptr || pos < 0) return '\0';
+  for (int i = 0; i < pos; ++i) {
+    if (text[i] == '\0') return '\0';
+  }
+  return text[pos];
+}
+
+// The text from pos on, or the empty text at the terminator when the text is
+// shorter than pos.
+constexpr const char* TextAt(const char* text, int pos) {
+  int i = 0;
+  while (i < pos && text[i] != '\0') ++i;
+  return text + i;
+}
+inline char* TextAt(char* text, int pos) {
+  return const_cast<char*>(TextAt(static_cast<const char*>(text), pos));
+}
+
+// Case-insensitive (A to Z only) test that text begins with prefix.
+constexpr bool StartsWithNoCase(const char* text, const char* prefix) {
+  for (int i = 0; prefix[i] != '\0'; ++i) {
+    if (ToLower(text[i]) != ToLower(prefix[i])) return false;  // also stops at text's end
+  }
+  return true;
+}
+
+// Word n (1-based, blank-separated; a tab is part of a word), or null when
+// the text has fewer words. n <= 1 gives the text itself.
+const char* NthWord(const char* text, int n);
+inline char* NthWord(char* text, int n) {
+  return const_cast<char*>(NthWord(static_cast<const char*>(text), n));
+}
+
+// Trims the text, then gives everything after its last blank (or, with no
+// blank, its last tab). Never null for a non-null text.
+char* LastWord(char* text);
+
+// First occurrence of pattern (case-sensitive), or null.
+const char* FindText(const char* text, const char* pattern);
+inline char* FindText(char* text, const char* pattern) {
+  return const_cast<char*>(FindText(static_cast<const char*>(text), pattern));
+}
+
+// Whether the text holds one of the directory markers "<DIR>", " dir ", ...
+bool IsDirMarker(const char* text);
+
+// Decimal readers: blanks and white space skipped, optional sign, digits up
+// to the first non-digit, 0 when there are none. Overflow wraps.
+int32_t ScanInt(const char* text);
+int64_t ScanInt64(const char* text);
+
+// Month 1 to 12 named by the first three characters, or 0.
+int MonthFromName(const char* text);
+
+// Copies text into the entry's name, cut to fit and always terminated.
+void CopyName(ListingEntry& entry, const char* text);
+
+}  // namespace qorda

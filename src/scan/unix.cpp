@@ -1,0 +1,178 @@
+// The Unix long listing, as nearly every server writes it:
+//   -rw-r--r--   1 owner    group        1234 Jan 12 12:30 file name.txt
+//   drwxr-xr-x   2 owner    group         512 Mar  3  2019 docs
+//   crw-rw-rw-   1 root     root       4,  64 Jan 12 12:30 tty0
+#include "scan/unix.h"
+
+#include "decode/host_ids.h"
+#include "platform/clock.h"
+#include "scan/text.h"
+
+namespace qorda {
+namespace {
+
+char* SkipWord(char* text) {
+  while (*text != '\0' && *text != ' ') ++text;
+  return text;
+}
+
+// Marks the kind and cuts the name at a link arrow: "link -> target".
+void ReadKindAndCutName(ListingEntry& entry, const char* line, char* name) {
+  bool isDirectory = ToLower(line[0]) == 'd';
+  if (isDirectory) {
+    char* last = TextAt(name, sizeof entry.name);
+    if (last > name && (last[-1] == '/' || last[-1] == '\\')) last[-1] = '\0';
+  }
+  if (char* arrow = FindText(name, " ->")) {
+    *arrow = '\0';
+    entry.kind = KIND_LINK;
+  } else if (isDirectory) {
+    entry.kind = KIND_DIRECTORY;
+  }
+}
+
+bool IsTimeOfDay(const char* word) {
+  return CharAt(word, 1) == ':' || CharAt(word, 2) == ':' || CharAt(word, 2) == '.';
+}
+
+// A time of day without a year: the entry is from the last twelve months, so
+// a month later than the current one belongs to last year.
+void ReadTimeOfDay(ListingEntry& entry, const char* word) {
+  LocalDate today = CurrentLocalDate();
+  int year = today.year;
+  if (entry.month > today.month) --year;
+  entry.year = static_cast<uint16_t>(year);
+  entry.hour = static_cast<uint8_t>(ScanInt(word));
+  bool twoDigitHour = CharAt(word, 2) == ':' || CharAt(word, 2) == '.';
+  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(word, twoDigitHour ? 3 : 2)));
+  entry.flags |= FLAG_YEAR_INFERRED;
+}
+
+// NetWare v4 writes a year column of its own and a 12-hour clock with the
+// am/pm mark as a separate word.
+void ReadNetWareDate(ListingEntry& entry, const char* line, int yearWord, int timeWord) {
+  if (const char* yearText = NthWord(line, yearWord)) {
+    entry.year = static_cast<uint16_t>(ScanInt(yearText));
+  }
+  const char* clock = NthWord(line, timeWord);
+  if (clock == nullptr) return;
+  if (CharAt(clock, 2) == ':') {
+    entry.hour = static_cast<uint8_t>(ScanInt(clock));
+    entry.minute = static_cast<uint8_t>(ScanInt(TextAt(clock, 3)));
+  } else if (CharAt(clock, 1) == ':') {
+    entry.hour = static_cast<uint8_t>(ScanInt(clock));
+    entry.minute = static_cast<uint8_t>(ScanInt(TextAt(clock, 2)));
+  }
+  const char* meridiem = NthWord(line, timeWord + 1);
+  if (meridiem != nullptr && ToLower(*meridiem) == 'p' && entry.hour != 12) entry.hour += 12;
+}
+
+}  // namespace
+
+void ParseUnixColumns(ListingEntry& entry, const char* line, int yearWord, int monthWord,
+                      int dayWord, int timeWord, int sizeWord, int32_t hostTypeId) {
+  const char* monthText = NthWord(line, monthWord);
+  const char* dayText = NthWord(line, dayWord);
+  if (monthText != nullptr) entry.month = static_cast<uint8_t>(MonthFromName(monthText));
+  if (dayText != nullptr) entry.day = static_cast<uint8_t>(ScanInt(dayText));
+  // '12 Jan 12:30': day before month.
+  if (entry.month == 0 && entry.day == 0) {
+    if (dayText != nullptr) entry.month = static_cast<uint8_t>(MonthFromName(dayText));
+    if (monthText != nullptr) entry.day = static_cast<uint8_t>(ScanInt(monthText));
+  }
+
+  if (hostTypeId == HOST_NETWARE_V4) {
+    ReadNetWareDate(entry, line, yearWord, timeWord);
+  } else if (const char* dateColumn = NthWord(line, timeWord)) {
+    if (IsTimeOfDay(dateColumn)) {
+      ReadTimeOfDay(entry, dateColumn);
+    } else {
+      entry.year = static_cast<uint16_t>(ScanInt(dateColumn));
+      entry.flags |= FLAG_NO_TIME;
+    }
+  }
+
+  const char* sizeText = NthWord(line, sizeWord);
+  entry.size = sizeText == nullptr ? 0 : ScanInt64(sizeText);
+
+  if (entry.year < 50 && entry.month != 0 && entry.day != 0) entry.year += 2000;
+  if (entry.year >= 1 && entry.year <= 1899) entry.year += 1900;
+}
+
+char* FindUnixName(char* line, int* extraWord) {
+  if (extraWord != nullptr) *extraWord = 0;
+  int dayWord = 7;
+  // A device's size column is "major, minor": one word more before the date.
+  if (line[0] == 'c' || line[0] == 'b') {
+    const char* sizeText = NthWord(line, 5);
+    if (sizeText != nullptr && *sizeText != '\0') {
+      const char* comma = FindText(sizeText, ",");
+      if (comma != nullptr && comma[1] == ' ') {
+        dayWord = 8;
+        if (extraWord != nullptr) *extraWord = 1;
+      }
+    }
+  }
+
+  char* cursor = NthWord(line, dayWord);
+  if (cursor == nullptr) return nullptr;
+  cursor = SkipWord(cursor);
+  bool doubleSeparator = false;
+  if (cursor[0] == ' ' && cursor[1] == ' ') {
+    cursor += 2;
+    doubleSeparator = true;
+  } else if (cursor[0] == ' ') {
+    ++cursor;
+  }
+  char* dateColumn = cursor;
+  cursor = SkipWord(cursor);
+  long dateLength = cursor - dateColumn;
+
+  // The date column is right-aligned to five characters ('12:30', ' 2019'),
+  // so exactly one blank follows it; further blanks belong to the name.
+  if (doubleSeparator || dateLength > 4) return *cursor == '\0' ? cursor : cursor + 1;
+
+  // 'Jan 12 2019  name': an unaligned year, followed by two blanks.
+  char* name;
+  if (cursor[0] == ' ' && cursor[1] == ' ') {
+    name = cursor + 2;
+  } else if (*cursor == '\0') {
+    return nullptr;
+  } else {
+    name = cursor + 1;
+  }
+  return *name == '\0' ? nullptr : name;
+}
+
+void ParseUnixLine(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  if (StartsWithNoCase(line, "total")) return;
+
+  const char* fifthWord = NthWord(line, 5);
+  if (fifthWord != nullptr && IsDigit(*fifthWord)) {
+    int extra = 0;
+    char* name = FindUnixName(line, &extra);
+    if (name != nullptr && *name != '\0') {
+      name[-1] = '\0';
+      ReadKindAndCutName(entry, line, name);
+      ParseUnixColumns(entry, line, 8 + extra, 6 + extra, 7 + extra, 8 + extra, 5 + extra,
+                       hostTypeId);
+      CopyName(entry, name);
+      return;
+    }
+  } else if (char* name = NthWord(line, 8); name != nullptr && *name != '\0') {
+    // No group column.
+    name[-1] = '\0';
+    ReadKindAndCutName(entry, line, name);
+    ParseUnixColumns(entry, line, 7, 5, 6, 7, 4, hostTypeId);
+    CopyName(entry, name);
+    return;
+  }
+
+  // Neither layout: the last word is the best guess at a name.
+  char* lastWord = LastWord(line);
+  if (*lastWord == '\0') return;
+  if (ToLower(line[0]) == 'd') entry.kind = KIND_DIRECTORY;
+  CopyName(entry, lastWord);
+}
+
+}  // namespace qorda

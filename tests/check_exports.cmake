@@ -1,0 +1,15 @@
+# Compares the dynamic symbols that LIBRARY defines with EXPORT_LIST.
+execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols
+                COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
+set(exported)
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] " "" name "${line}")
+  list(APPEND exported ${name})
+endforeach()
+file(STRINGS ${EXPORT_LIST} expected)
+list(SORT exported)
+list(SORT expected)
+if(NOT exported STREQUAL expected)
+  message(FATAL_ERROR "exported: ${exported}\nexpected: ${expected}")
+endif()

@@ -1,0 +1,50 @@
+#include "support/decode.h"
+
+#include <cstring>
+#include <sstream>
+
+namespace qorda::testing {
+
+Decoded Decode(std::string_view line, int32_t hostTypeId, const char* currentDirectory,
+               const char* datasetPrefix) {
+  Decoded decoded{};
+  std::memset(&decoded.entry, 0xA5, sizeof decoded.entry);  // the decoder must clear it
+  std::string text(line);
+  decoded.result =
+      QORDA_DecodeLine(&decoded.entry, text.c_str(), hostTypeId, currentDirectory, datasetPrefix);
+  return decoded;
+}
+
+std::string Columns(std::initializer_list<std::pair<int, std::string_view>> fields) {
+  std::string line;
+  for (const auto& [column, text] : fields) {
+    if (line.size() < static_cast<std::size_t>(column)) line.resize(column, ' ');
+    line.replace(column, text.size(), text);
+  }
+  return line;
+}
+
+std::string Mismatch(const Decoded& decoded, const Expected& expected) {
+  const ListingEntry& entry = decoded.entry;
+  std::ostringstream out;
+  auto check = [&out](const char* field, long long actual, long long wanted) {
+    if (actual != wanted && out.tellp() == 0) {
+      out << field << " is " << actual << ", expected " << wanted;
+    }
+  };
+  if (std::strcmp(entry.name, expected.name) != 0) {
+    out << "name is '" << entry.name << "', expected '" << expected.name << "'";
+  }
+  check("result", decoded.result, static_cast<long long>(std::strlen(expected.name)));
+  check("size", entry.size, expected.size);
+  check("year", entry.year, expected.year);
+  check("month", entry.month, expected.month);
+  check("day", entry.day, expected.day);
+  check("hour", entry.hour, expected.hour);
+  check("minute", entry.minute, expected.minute);
+  check("kind", entry.kind, expected.kind);
+  check("flags", entry.flags & ~FLAG_MODE_VALID, expected.flags);
+  return out.str();
+}
+
+}  // namespace qorda::testing
