@@ -4,6 +4,7 @@
 #include "decode/dispatch.h"
 
 #include "decode/host_ids.h"
+#include "hosts/minicomputers.h"
 #include "scan/unix.h"
 
 namespace qorda {
@@ -28,6 +29,33 @@ void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const cha
     // Tandem, Stratus VOS, CONNECT:Enterprise, UniTree.
 
     // Other minicomputers and mainframes.
+    case HOST_AOS_VS:
+      ParseAosVs(entry, line);
+      break;
+    case HOST_GCOS_6_HVS_AIX:
+      ParseGcos6Aix(entry, line);
+      break;
+    case HOST_GCOS_6_HVS_OS:
+      ParseGcos6Os(entry, line);
+      break;
+    case HOST_UNISYS_A_SERIES:
+      ParseUnisysA(entry, line);
+      break;
+    case HOST_OS2200:
+      ParseOs2200(entry, line);
+      break;
+    case HOST_HP_3000:
+      ParseHp3000(entry, line);
+      break;
+    case HOST_MUSIC:
+      ParseMusic(entry, line);
+      break;
+    case HOST_CDC_CYBER:
+      ParseCdcCyber(entry, line);
+      break;
+    case HOST_IBM_R1000:
+      ParseR1000(entry, line);
+      break;
 
     // BULL, PRIMOS and the name list.
 

@@ -1,0 +1,229 @@
+// Column reports of the proprietary minicomputer and mainframe servers:
+// AOS/VS, GCOS 6 HVS, Unisys A-Series, OS 2200, HP/3000, MUSIC, CDC Cyber
+// and the R1000. An OS 2200 element line, for example:
+//   PROG            V2              SYM 03/16/95    11:46   4096
+#include "hosts/minicomputers.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "scan/dates.h"
+#include "scan/text.h"
+
+namespace qorda {
+namespace {
+
+// Lines that head a GCOS 6 directory report, by how they begin.
+constexpr const char* kGcos6OsHeadings[] = {"Directory:", "Time:", "Record CI", "Entry Nam", "*"};
+
+// Heading and rule lines of an HP/3000 report, wherever these stand in them:
+// 'PATH= /PAYROLL/PUB/', '... SIZE  TYP ...', '--------'.
+constexpr const char* kHp3000Headings[] = {"PATH=", "SIZE  TY", "-------"};
+
+int LengthOf(const char* line) {
+  return static_cast<int>(std::strlen(line));
+}
+
+// Writes a terminator at the first blank; the text after it, or null when
+// there is no blank.
+char* CutAtBlank(char* text) {
+  char* blank = std::strchr(text, ' ');
+  if (blank == nullptr) return nullptr;
+  *blank = '\0';
+  return blank + 1;
+}
+
+bool StartsWith(const char* text, const char* prefix) {
+  return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+}
+
+// Sizes built from two columns: the digits of a fuzzed line may overflow,
+// and the product then wraps instead of being undefined.
+int64_t WrappingProduct(int64_t left, int64_t right) {
+  return static_cast<int64_t>(static_cast<uint64_t>(left) * static_cast<uint64_t>(right));
+}
+
+// Text that starts two characters before found, or at the line's start when
+// found stands in column 0 or 1: '5-Mar-97' at the start still gives day 5.
+const char* TwoBefore(const char* line, const char* found) {
+  return found - line >= 2 ? found - 2 : line;
+}
+
+// Appends text to the entry's name, cut to fit.
+void AppendToName(ListingEntry& entry, const char* text) {
+  std::size_t used = std::strlen(entry.name);
+  std::size_t room = sizeof entry.name - 1 - used;
+  std::size_t length = strnlen(text, room);
+  std::memcpy(entry.name + used, text, length);
+  entry.name[used + length] = '\0';
+}
+
+}  // namespace
+
+void ParseAosVs(ListingEntry& entry, char* line) {
+  if (CharAt(line, 0) == ' ') return;
+  if (LengthOf(line) > 44) entry.size = ScanInt64(TextAt(line, 44));
+  char* rest = CutAtBlank(line);
+  CopyName(entry, line);
+  if (rest == nullptr) rest = line;
+
+  if (FindText(rest, " DIR ") || FindText(rest, " CPD ") || FindText(rest, " LDU ")) {
+    entry.kind = KIND_DIRECTORY;  // also control point directories and logical disk units
+  } else if (FindText(rest, " LNK ")) {
+    entry.kind = KIND_LINK;
+  }
+  // '05-Mar-97'
+  if (const char* dash = FindText(rest, "-")) {
+    entry.day = static_cast<uint8_t>(ScanInt(TwoBefore(line, dash)));
+    entry.month = static_cast<uint8_t>(MonthFromName(dash + 1));
+    entry.year = static_cast<uint16_t>(ScanInt(TextAt(dash, 5)));
+  }
+  if (const char* colon = FindText(rest, ":")) ParseTimeOfDay(entry, TwoBefore(line, colon));
+}
+
+void ParseGcos6Aix(ListingEntry& entry, char* line) {
+  if (LengthOf(line) <= 50) return;
+  if (FindText(line, "Directory:") || FindText(line, "Entry Name")) return;  // headings
+  if (CharAt(line, 11) == ' ' || CharAt(line, 9) == '*') return;
+  const char* type = TextAt(line, 25);
+  if (StartsWithNoCase(type, "DIR")) {
+    entry.kind = KIND_DIRECTORY;
+  } else if (StartsWithNoCase(type, "LNK")) {
+    entry.kind = KIND_LINK;
+  }
+  char* name = TextAt(line, 11);
+  CutAtBlank(name);
+  CopyName(entry, name);
+}
+
+void ParseGcos6Os(ListingEntry& entry, char* line) {
+  char* text = line;
+  while (*text == ' ' || *text == '\t') ++text;
+  for (const char* heading : kGcos6OsHeadings) {
+    if (StartsWith(text, heading)) return;
+  }
+  // Every line past the headings states its type: a directory or a file.
+  entry.kind = IsDirMarker(TextAt(text, 13)) ? KIND_DIRECTORY : KIND_FILE;
+  entry.size = WrappingProduct(ScanInt(TextAt(text, 24)), ScanInt64(TextAt(text, 33)));
+  CutAtBlank(text);
+  CopyName(entry, text);
+}
+
+void ParseUnisysA(ListingEntry& entry, char* line) {
+  // 'Report for ...' heads the listing, '... Octets' sums it up.
+  if (FindText(line, "Report for") || FindText(line, " Octets")) return;
+  int length = LengthOf(line);
+  if (length <= 30) return;
+  if (std::strchr(line, ' ') == nullptr) {
+    CopyName(entry, line);
+    return;
+  }
+  // The size is right-aligned on column 56 and may reach to its left.
+  if (length > 55 && IsDigit(CharAt(line, 56))) {
+    int start = 56;
+    while (start > 0 && CharAt(line, start) != ' ') --start;
+    entry.size = ScanInt64(TextAt(line, start));
+  }
+  if (length > 69) {
+    const char* dateText = TextAt(line, 58);
+    ParseDate(entry, dateText, DATE_MONTH_FIRST);
+    // The colon stands at column 58 or later, so two before it is inside the line.
+    if (const char* colon = FindText(dateText, ":")) ParseTimeOfDay(entry, colon - 2);
+  }
+  CutAtBlank(line);
+  CopyName(entry, line);
+}
+
+void ParseOs2200(ListingEntry& entry, char* line) {
+  int length = LengthOf(line);
+  if (length <= 51) return;
+  ParseDate(entry, TextAt(line, 36), DATE_MONTH_FIRST);
+  ParseTimeOfDay(entry, TextAt(line, 48));
+  if (length > 57) entry.size = ScanInt64(TextAt(line, 56));
+
+  // Symbolic elements are files; relocatable and absolute ones are programs.
+  const char* type = TextAt(line, 32);
+  if (StartsWith(type, "SYM")) {
+    entry.kind = KIND_FILE;
+  } else if (StartsWith(type, "REL") || StartsWith(type, "ABS")) {
+    entry.kind = KIND_OBJECT;
+  }
+
+  // 'PROG' with version 'V2' is the element 'PROG/V2'. The version is cut
+  // first: an element name reaching past column 16 shares its end.
+  char* version = TextAt(line, 16);
+  bool hasVersion = *version != ' ';
+  if (hasVersion) CutAtBlank(version);
+  CutAtBlank(line);
+  CopyName(entry, line);
+  if (hasVersion) {
+    AppendToName(entry, "/");
+    AppendToName(entry, version);
+  }
+}
+
+void ParseHp3000(ListingEntry& entry, char* line) {
+  for (const char* heading : kHp3000Headings) {
+    if (FindText(line, heading)) return;
+  }
+  if (LengthOf(line) < 61) return;
+  // A digit followed by white space at column 61 means the name leads the
+  // line; otherwise the name is the column from 61 on.
+  if (IsDigit(CharAt(line, 61)) && IsSpace(CharAt(line, 62))) {
+    CutAtBlank(TextAt(line, 1));
+    CopyName(entry, line);
+  } else {
+    CopyName(entry, TextAt(line, 61));
+  }
+}
+
+void ParseMusic(ListingEntry& entry, char* line) {
+  if (CharAt(line, 0) == ' ' || LengthOf(line) <= 60) return;
+  if (std::strchr(line, ' ') == nullptr) return;
+  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 45)));
+  entry.month = static_cast<uint8_t>(MonthFromName(TextAt(line, 47)));
+  entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 50)));
+  entry.hour = static_cast<uint8_t>(ScanInt(TextAt(line, 53)));
+  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 56)));
+  entry.size = WrappingProduct(ScanInt64(TextAt(line, 30)), 1024);  // kilobytes
+  CutAtBlank(line);
+  CopyName(entry, line);
+}
+
+void ParseCdcCyber(ListingEntry& entry, char* line) {
+  if (CharAt(line, 0) != ' ') return;
+  // The size field may hold separators ('1,234'); only its digits count.
+  int64_t size = 0;
+  for (int column = 11; column <= 21; ++column) {
+    char c = CharAt(line, column);
+    if (IsDigit(c)) size = size * 10 + (c - '0');
+  }
+  entry.size = size;
+  // The listing has no dates; every entry gets the same fixed one.
+  entry.year = 1980;
+  entry.month = 1;
+  entry.day = 1;
+  // A further field of more than six characters from column 23 marks a directory.
+  if (std::strlen(TextAt(line, 23)) > 6) entry.kind = KIND_DIRECTORY;
+
+  *TextAt(line, 10) = '\0';
+  Strip(line);
+  CopyName(entry, line);  // the leading blank belongs to the name
+}
+
+void ParseR1000(ListingEntry& entry, char* line) {
+  const char* rest = "";
+  if (char* separator = std::strpbrk(line, " \t")) {
+    *separator = '\0';
+    rest = separator + 1;
+    while (*rest == ' ') ++rest;
+  }
+  if (FindText(rest, "DIRECTORY") || FindText(rest, "WORLD")) {
+    entry.kind = KIND_DIRECTORY;
+  } else if (FindText(rest, "SESSION")) {
+    return;  // sessions are objects of the running system, not listed
+  }
+  CopyName(entry, line);
+}
+
+}  // namespace qorda
