@@ -5,6 +5,7 @@
 
 #include "decode/host_ids.h"
 #include "hosts/minicomputers.h"
+#include "hosts/small_systems.h"
 #include "scan/unix.h"
 
 namespace qorda {
@@ -60,6 +61,27 @@ void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const cha
     // BULL, PRIMOS and the name list.
 
     // Small systems and embedded hosts.
+    case HOST_AMOS_TCP_IP:
+      ParseAmos(entry, line);
+      break;
+    case HOST_AMIGA:
+      ParseAmiga(entry, line);
+      break;
+    case HOST_OS_9:
+      ParseOs9(entry, line);
+      break;
+    case HOST_OS_9000:
+      ParseOs9000(entry, line);
+      break;
+    case HOST_PASSPORT_160:
+      ParsePassport(entry, line);
+      break;
+    case HOST_QNX2:
+      ParseQnx2(entry, line);
+      break;
+    case HOST_VXWORKS:
+      ParseVxWorks(entry, line);
+      break;
 
     // AUTO, Unix, Solaris, Serv-U, WFTPD, SecureTransport, Unisys 5000,
     // 5996 to 5999 and every id the table does not know.

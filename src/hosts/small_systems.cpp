@@ -1,0 +1,153 @@
+// Directory reports of small desktop and embedded systems: AMOS, Amiga,
+// OS-9 and OS-9000, Passport, QNX 2 and VxWorks. An OS-9 line, for example
+// (its three leading blanks included):
+//   '   0.0    95/03/16 1146   d-ewrewr     A8       160 CMDS'
+#include "hosts/small_systems.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "scan/dates.h"
+#include "scan/text.h"
+
+namespace qorda {
+namespace {
+
+int LengthOf(const char* line) {
+  return static_cast<int>(std::strlen(line));
+}
+
+// Sizes in blocks of 512 bytes; a fuzzed count wraps instead of overflowing.
+int64_t BlocksToBytes(int64_t blocks) {
+  return static_cast<int64_t>(static_cast<uint64_t>(blocks) * 512u);
+}
+
+// OS-9 and OS-9000 write the same report; only the column of the attribute
+// string ('d-ewrewr') differs.
+void ParseOs9Report(ListingEntry& entry, char* line, int attributeColumn) {
+  // ' Owner    Last modified  Attributes ...', 'Directory of ...' and the
+  // rule of hyphens under the headings.
+  if (FindText(line, "Directory") || FindText(line, "Owner") || CharAt(line, 1) == '-') return;
+  char* name = LastWord(line);
+  if (name != line) name[-1] = '\0';  // the words before the name end there
+  if (CharAt(line, attributeColumn) == 'd') entry.kind = KIND_DIRECTORY;
+  CopyName(entry, name);
+
+  if (const char* bytes = NthWord(line, 7)) entry.size = ScanInt64(bytes);
+  if (const char* date = NthWord(line, 3)) ParseDate(entry, date, DATE_YEAR_FIRST);
+  // '1146' is 11:46; no colon separates hours and minutes.
+  if (const char* time = NthWord(line, 4)) {
+    int clock = ScanInt(time);
+    if (clock > 99) {
+      entry.hour = static_cast<uint8_t>(clock / 100);
+      entry.minute = static_cast<uint8_t>(clock - 100 * (clock / 100));
+    }
+  }
+}
+
+}  // namespace
+
+void ParseAmos(ListingEntry& entry, char* line) {
+  if (FindText(line, "files in")) return;  // '12 files in 40 blocks' ends the listing
+  if (LengthOf(line) <= 26) return;
+  ParseDate(entry, TextAt(line, 16), 0);  // month name first, or not at all
+  ParseTimeOfDay(entry, TextAt(line, 26));
+  entry.size = BlocksToBytes(ScanInt64(TextAt(line, 11)));
+
+  // 'AB    ' and 'TXT' are 'AB.TXT'. The line is longer than 26, so columns 0
+  // to 9 are all inside it.
+  std::memcpy(entry.name, line, 6);
+  entry.name[6] = '\0';
+  Strip(entry.name);
+  if (line[7] != ' ') {
+    std::size_t used = std::strlen(entry.name);
+    entry.name[used] = '.';
+    std::memcpy(entry.name + used + 1, line + 7, 3);
+    entry.name[used + 4] = '\0';
+    Strip(entry.name);
+  }
+}
+
+void ParseAmiga(ListingEntry& entry, char* line) {
+  if (StartsWithNoCase(line, "Dirs:")) return;  // the summary line, 'Dirs: ...'
+  const char* name = LastWord(line);
+  if (*name == '\0') return;
+  if (IsDirMarker(line) || std::strncmp(line, "drw", 3) == 0 || std::strncmp(line, "dr-", 3) == 0) {
+    entry.kind = KIND_DIRECTORY;
+  }
+  CopyName(entry, name);
+}
+
+void ParseOs9(ListingEntry& entry, char* line) {
+  ParseOs9Report(entry, line, 26);
+}
+
+void ParseOs9000(ListingEntry& entry, char* line) {
+  ParseOs9Report(entry, line, 24);
+}
+
+void ParsePassport(ListingEntry& entry, char* line) {
+  int length = LengthOf(line);
+  if (length < 36 || CharAt(line, 0) == '-' || CharAt(line, 2) == 's') return;
+  // The line is at least 36 long, so its last five characters are inside it.
+  char* tail = line + length - 5;
+  if (std::strcmp(tail, "<DIR>") == 0) {
+    entry.kind = KIND_DIRECTORY;
+    *tail = '\0';
+  }
+  // The size is right-aligned and ends by column 7.
+  int sizeStart = 1;
+  for (int column = 7; column >= 1; --column) {
+    if (CharAt(line, column) == ' ') {
+      sizeStart = column + 1;
+      break;
+    }
+  }
+  entry.size = ScanInt64(TextAt(line, sizeStart));
+  entry.month = static_cast<uint8_t>(MonthFromLetters(TextAt(line, 12)));
+  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 16)));
+  entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 19)));
+  ParseTimeOfDay(entry, TextAt(line, 25));
+  char* name = TextAt(line, 36);
+  Strip(name);
+  CopyName(entry, name);
+}
+
+void ParseQnx2(ListingEntry& entry, char* line) {
+  if (CharAt(line, 0) == '+') {  // '+docs' is the directory 'docs'
+    entry.kind = KIND_DIRECTORY;
+    CopyName(entry, TextAt(line, 1));
+    return;
+  }
+  // Heading and summary lines: 'T' in column 0 or 'B' in column 1.
+  if (CharAt(line, 0) == 'T' || CharAt(line, 1) == 'B' || LengthOf(line) < 60) return;
+  int64_t year = int64_t{ScanInt(TextAt(line, 51))} + 1900;
+  int month = MonthFromName(TextAt(line, 47));
+  int day = ScanInt(TextAt(line, 44));
+  if (year < 1950 && month != 0 && day != 0) year += 100;  // '05' is 2005, '97' is 1997
+  entry.year = static_cast<uint16_t>(year);
+  entry.month = static_cast<uint8_t>(month);
+  entry.day = static_cast<uint8_t>(day);
+  entry.hour = static_cast<uint8_t>(ScanInt(TextAt(line, 54)));
+  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 57)));
+  entry.size = BlocksToBytes(ScanInt64(line));
+  CopyName(entry, TextAt(line, 60));
+}
+
+void ParseVxWorks(ListingEntry& entry, char* line) {
+  // '  size          date       time       name' and the rule under it.
+  if (FindText(line, "size") && FindText(line, "date")) return;
+  if (std::strncmp(line, "-------", 7) == 0 || LengthOf(line) <= 35) return;
+  // A line led by blanks has an empty first word: every field is one later.
+  int shift = CharAt(line, 0) == ' ' ? 1 : 0;
+  if (const char* date = NthWord(line, 2 + shift)) ParseDate(entry, date, 0);
+  if (const char* time = NthWord(line, 3 + shift)) ParseTimeOfDay(entry, time);
+  entry.size = ScanInt64(line);
+  if (FindText(line, "<DIR>")) entry.kind = KIND_DIRECTORY;
+  if (char* name = NthWord(line, 4 + shift)) {
+    if (char* blank = std::strchr(name, ' ')) *blank = '\0';
+    CopyName(entry, name);
+  }
+}
+
+}  // namespace qorda
