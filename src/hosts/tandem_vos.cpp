@@ -16,7 +16,7 @@ namespace {
 
 // Which section of a Stratus VOS listing the coming lines belong to. Fed by
 // the "Files:", "Dirs:" and "Links:" heading lines, read by every other VOS
-// line, never reset otherwise: a VOS line carries no mark of its own that
+// line, reset by nothing else (tests aside): a VOS line carries no mark that
 // says whether it is a file, a directory or a link. Process-wide and not
 // locked; the lines of one listing must be decoded in order, from one
 // thread, one listing at a time. At most one flag is set.
