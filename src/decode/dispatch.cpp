@@ -6,6 +6,8 @@
 #include "decode/host_ids.h"
 #include "hosts/minicomputers.h"
 #include "hosts/small_systems.h"
+#include "hosts/bull_primos.h"
+#include "hosts/tandem_vos.h"
 #include "scan/unix.h"
 
 namespace qorda {
@@ -28,6 +30,21 @@ void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const cha
     // Mac, NetWare, OS/2 and PC-NFS servers.
 
     // Tandem, Stratus VOS, CONNECT:Enterprise, UniTree.
+    case HOST_TANDEM:
+      ParseTandem(entry, line);
+      break;
+    case HOST_TANDEM_G:
+      ParseTandemG(entry, line);
+      break;
+    case HOST_STRATUS_VOS:
+      ParseStratusVos(entry, line);
+      break;
+    case HOST_CONNECT_ENTERPRISE:
+      ParseConnectEnterprise(entry, line);
+      break;
+    case HOST_UNITREE:
+      ParseUniTree(entry, line, hostTypeId);
+      break;
 
     // Other minicomputers and mainframes.
     case HOST_AOS_VS:
@@ -59,6 +76,18 @@ void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const cha
       break;
 
     // BULL, PRIMOS and the name list.
+    case HOST_BULL_GCOS:
+      ParseBullGcos(entry, line);
+      break;
+    case HOST_BULL_CP6:
+      ParseBullCp6(entry, line);
+      break;
+    case HOST_PRIMOS:
+      ParsePrimos(entry, line);
+      break;
+    case HOST_NAME_LIST:
+      ParseNameList(entry, line);
+      break;
 
     // Small systems and embedded hosts.
     case HOST_AMOS_TCP_IP:

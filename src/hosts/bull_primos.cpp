@@ -1,0 +1,109 @@
+// BULL GCOS and BULL CP6 servers, PRIMOS, and plain name lists:
+//    - rw-,r--,r-- USER1 ACCT 4096 07/15/98 13:45:10 REPORT   (GCOS)
+//   docs/  my%20file.txt                                      (name list, one a line)
+#include "hosts/bull_primos.h"
+
+#include <cstring>
+
+#include "scan/text.h"
+
+namespace qorda {
+namespace {
+
+int NumberAt(const char* text, int offset) {
+  return ScanInt(TextAt(text, offset));
+}
+
+// 'rw-,r--,r--': owner, group and others, a separator between them.
+constexpr int kGcosPermissionOffsets[] = {0, 4, 8};
+
+void ReadGcosPermissions(ListingEntry& entry, const char* permissions) {
+  int mode = 0;
+  for (int offset : kGcosPermissionOffsets) {
+    mode = mode * 8 + (CharAt(permissions, offset) == 'r' ? 4 : 0) +
+           (CharAt(permissions, offset + 1) == 'w' ? 2 : 0) +
+           (CharAt(permissions, offset + 2) == 'x' ? 1 : 0);
+  }
+  entry.mode = static_cast<uint16_t>(mode);
+  entry.flags |= FLAG_MODE_VALID;
+}
+
+void ReadGcosTime(ListingEntry& entry, const char* clock) {
+  entry.hour = static_cast<uint8_t>(NumberAt(clock, 0));
+  entry.minute = static_cast<uint8_t>(NumberAt(clock, 3));
+  entry.second = static_cast<uint8_t>(NumberAt(clock, 6));
+}
+
+// '07/15/98 13:45:10', '07/15/98 UNDATED' or a time alone, '13:45:10 ...'.
+void ReadGcosDate(ListingEntry& entry, const char* date) {
+  if (CharAt(date, 2) == ':') {
+    ReadGcosTime(entry, date);
+    return;
+  }
+  entry.month = static_cast<uint8_t>(NumberAt(date, 0));
+  entry.day = static_cast<uint8_t>(NumberAt(date, 3));
+  entry.year = static_cast<uint16_t>(NumberAt(date, 6));
+  // The time is looked for right behind a two-digit year only.
+  const char* clock = TextAt(date, 8);
+  while (*clock == ' ') ++clock;
+  if (CharAt(clock, 2) == ':') {
+    ReadGcosTime(entry, clock);
+  } else {
+    entry.flags |= FLAG_NO_TIME;
+  }
+}
+
+}  // namespace
+
+void ParseBullGcos(ListingEntry& entry, char* line) {
+  char* name = LastWord(line);
+  if (name != line) name[-1] = '\0';
+  if (std::strlen(line) <= 3 || *name == '\0') return;
+
+  if (const char* sizeText = NthWord(line, 6)) entry.size = ScanInt64(sizeText);
+  const char* permissions = NthWord(line, 3);
+  if (permissions != nullptr && std::strlen(permissions) > 11) {
+    ReadGcosPermissions(entry, permissions);
+  }
+  const char* date = NthWord(line, 7);
+  if (date != nullptr && std::strlen(date) > 8) ReadGcosDate(entry, date);
+
+  // Only ' d ' and ' - ' lines are entries; headers and totals fill fields
+  // above but get no name.
+  if (std::strncmp(line, " d ", 3) == 0) {
+    entry.kind = KIND_DIRECTORY;
+    CopyName(entry, name);
+  } else if (std::strncmp(line, " - ", 3) == 0) {
+    CopyName(entry, name);
+  }
+}
+
+void ParseBullCp6(ListingEntry& entry, char* line) {
+  if (std::strlen(line) <= 44) return;
+  // The heading "... Last modified ..." and the summary "... files listed".
+  if (FindText(line, "t modified") != nullptr || FindText(line, "s listed") != nullptr) return;
+  if (CharAt(line, 2) == ':') return;
+
+  char* name = TextAt(line, 43);
+  while (*name == ' ') ++name;
+  char* end = name;
+  while (*end != '\0' && *end != ' ') ++end;
+  *end = '\0';
+  CopyName(entry, name);
+}
+
+void ParsePrimos(ListingEntry& /*entry*/, char* /*line*/) {}
+
+void ParseNameList(ListingEntry& entry, char* line) {
+  CopyName(entry, line);
+  if (char* blank = std::strchr(entry.name, ' ')) *blank = '\0';
+  std::size_t length = std::strlen(entry.name);
+  if (length > 0 && entry.name[length - 1] == '/') entry.kind = KIND_DIRECTORY;
+  // Blanks inside a name come encoded, since a literal blank ends it.
+  while (char* encoded = FindText(entry.name, "%20")) {
+    *encoded = ' ';
+    std::memmove(encoded + 1, encoded + 3, std::strlen(encoded + 3) + 1);
+  }
+}
+
+}  // namespace qorda

@@ -1,0 +1,251 @@
+// Tandem (two layouts), Stratus VOS, CONNECT:Enterprise and UniTree servers:
+//   FILEA                101      1234  5-Jan-99 12:34:56 255, 12  (Tandem)
+//   w        4  seq      01-05-16 12:34:56  foo.txt              (Stratus VOS, under "Files:")
+#include "hosts/tandem_vos.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "scan/dates.h"
+#include "scan/text.h"
+#include "scan/unix.h"
+
+namespace qorda {
+
+namespace {
+
+// Which section of a Stratus VOS listing the coming lines belong to. Fed by
+// the "Files:", "Dirs:" and "Links:" heading lines, read by every other VOS
+// line, reset by nothing else (tests aside): a VOS line carries no mark that
+// says whether it is a file, a directory or a link. Process-wide and not
+// locked; the lines of one listing must be decoded in order, from one
+// thread, one listing at a time. At most one flag is set.
+struct StratusVosSectionFlags {
+  bool files;
+  bool dirs;
+  bool links;
+};
+StratusVosSectionFlags gStratusVosSections = {false, false, false};
+
+struct TandemColumns {
+  int size;  // the size is the word that covers this column
+  int day;
+  int month;
+  int year;
+  int time;
+};
+constexpr TandemColumns kTandemColumns = {33, 35, 38, 42, 45};
+constexpr TandemColumns kTandemGColumns = {35, 37, 40, 44, 47};
+constexpr int kTandemNameWidth = 10;
+
+struct VosColumns {
+  int minLength;  // the line before the name must be longer than this
+  int year, month, day, hour, minute;
+  int kind;
+};
+constexpr VosColumns kVosFileColumns = {33, 21, 24, 27, 30, 33, KIND_UNSTATED};
+constexpr VosColumns kVosDirColumns = {23, 11, 14, 17, 20, 23, KIND_DIRECTORY};
+constexpr VosColumns kVosLinkColumns = {12, 0, 3, 6, 9, 12, KIND_LINK};
+// VOS sizes count 4096-byte blocks.
+constexpr int kVosBlockShift = 12;
+
+// Days before each month, common year and leap year.
+constexpr int kDaysBeforeMonth[2][12] = {
+    {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334},
+    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335},
+};
+
+int NumberAt(const char* line, int column) {
+  return ScanInt(TextAt(line, column));
+}
+
+// The line's last word; the line is cut in front of it so that the columns
+// before the name can be measured and read on their own.
+char* CutBeforeLastWord(char* line) {
+  char* name = LastWord(line);
+  if (name != line) name[-1] = '\0';
+  return name;
+}
+
+void CutAtBlank(char* word) {
+  while (*word != '\0' && *word != ' ') ++word;
+  *word = '\0';
+}
+
+void CompleteYear(ListingEntry& entry) {
+  if (entry.year < 50 && entry.month != 0 && entry.day != 0) {
+    entry.year += 2000;
+  } else if (entry.year >= 1 && entry.year <= 1899) {
+    entry.year += 1900;
+  }
+}
+
+void ParseTandemColumns(ListingEntry& entry, char* line, const TandemColumns& columns) {
+  if (std::strncmp(line, "File", 4) == 0)
+    return;  // "File         Code  EOF  Last Modification ..."
+
+  // The size is right-aligned and may begin well left of its column.
+  int sizeStart = 1;
+  for (int column = columns.size; column >= 1; --column) {
+    if (CharAt(line, column) == ' ') {
+      sizeStart = column + 1;
+      break;
+    }
+  }
+  entry.size = ScanInt64(TextAt(line, sizeStart));
+  entry.day = static_cast<uint8_t>(NumberAt(line, columns.day));
+  entry.month = static_cast<uint8_t>(MonthFromLetters(TextAt(line, columns.month)));
+  entry.year = static_cast<uint16_t>(NumberAt(line, columns.year));
+  entry.year += entry.year < 70 ? 2000 : 1900;
+  ParseTimeOfDay(entry, TextAt(line, columns.time));
+
+  *TextAt(line, kTandemNameWidth) = '\0';
+  Strip(line);
+  CopyName(entry, line);
+}
+
+void ReadVosDate(ListingEntry& entry, const char* line, const VosColumns& columns) {
+  entry.year = static_cast<uint16_t>(NumberAt(line, columns.year));
+  entry.month = static_cast<uint8_t>(NumberAt(line, columns.month));
+  entry.day = static_cast<uint8_t>(NumberAt(line, columns.day));
+  entry.hour = static_cast<uint8_t>(NumberAt(line, columns.hour));
+  entry.minute = static_cast<uint8_t>(NumberAt(line, columns.minute));
+}
+
+// 'mylink -> target': the line, cut before the target, ends in the arrow.
+char* NameBeforeLinkArrow(char* line, char* name) {
+  int length = Strip(line);
+  if (length < 2 || line[length - 2] != '-') return name;
+  line[length - 2] = '\0';
+  Strip(line);
+  return CutBeforeLastWord(line);
+}
+
+bool IsLeapYear(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+// 'd' lines are directories unless an arrow makes them links; "/" or "\"
+// behind a directory name is no part of it.
+void ReadUniTreeKind(ListingEntry& entry, char firstLetter, char* name) {
+  if (firstLetter == 'd') {
+    std::size_t length = std::strlen(name);
+    if (length > 0 && (name[length - 1] == '/' || name[length - 1] == '\\')) {
+      name[length - 1] = '\0';
+    }
+  }
+  if (char* arrow = FindText(name, " ->")) {
+    *arrow = '\0';
+    entry.kind = KIND_LINK;
+  } else if (firstLetter == 'd') {
+    entry.kind = KIND_DIRECTORY;
+  }
+}
+
+}  // namespace
+
+void ResetStratusVosSectionsForTesting() {
+  gStratusVosSections = {false, false, false};
+}
+
+void ParseTandem(ListingEntry& entry, char* line) {
+  ParseTandemColumns(entry, line, kTandemColumns);
+}
+
+void ParseTandemG(ListingEntry& entry, char* line) {
+  ParseTandemColumns(entry, line, kTandemGColumns);
+}
+
+void ParseStratusVos(ListingEntry& entry, char* line) {
+  // "Files: 15  Blocks: 29" and its two siblings open a section.
+  if (std::strncmp(line, "Files:", 6) == 0) {
+    gStratusVosSections = {true, false, false};
+    return;
+  }
+  if (std::strncmp(line, "Dirs:", 5) == 0) {
+    gStratusVosSections = {false, true, false};
+    return;
+  }
+  if (std::strncmp(line, "Links:", 6) == 0) {
+    gStratusVosSections = {false, false, true};
+    return;
+  }
+  if (std::strlen(line) <= 20) return;
+
+  char* name = CutBeforeLastWord(line);
+  int length = static_cast<int>(std::strlen(line));
+  const VosColumns* columns = nullptr;
+  if (gStratusVosSections.files) {
+    columns = &kVosFileColumns;
+  } else if (gStratusVosSections.dirs) {
+    columns = &kVosDirColumns;
+  } else if (gStratusVosSections.links) {
+    columns = &kVosLinkColumns;
+  }
+  if (columns == nullptr || length <= columns->minLength) return;
+
+  ReadVosDate(entry, line, *columns);
+  if (columns->kind == KIND_LINK) {
+    name = NameBeforeLinkArrow(line, name);
+  } else {
+    uint64_t blocks = static_cast<uint64_t>(ScanInt64(TextAt(line, 4)));
+    entry.size = static_cast<int64_t>(blocks << kVosBlockShift);
+  }
+  entry.kind = static_cast<uint8_t>(columns->kind);
+  CopyName(entry, name);
+  CompleteYear(entry);
+}
+
+void ParseConnectEnterprise(ListingEntry& entry, char* line) {
+  // Find all three words before cutting any of them at its end.
+  char* countWord = NthWord(line, 3);
+  char* batchWord = NthWord(line, 4);
+  char* stampWord = NthWord(line, 5);
+  if (countWord != nullptr && std::strncmp(countWord, "CT=", 3) == 0) {
+    CutAtBlank(countWord);
+    entry.size = ScanInt64(countWord + 3);
+  }
+  if (batchWord != nullptr && std::strncmp(batchWord, "BID=", 4) == 0) {
+    CutAtBlank(batchWord);
+    CopyName(entry, batchWord + 4);
+  }
+  if (stampWord == nullptr) return;
+
+  // '1234-01136': 12:34 on day 136 of 2001. Cut at its end, so the scan
+  // cannot run on into the next word.
+  CutAtBlank(stampWord);
+  int hour = 0, minute = 0, shortYear = 0, dayOfYear = 0;
+  std::sscanf(stampWord, "%2d%2d-%2d%3d", &hour, &minute, &shortYear, &dayOfYear);
+  entry.hour = static_cast<uint8_t>(hour);
+  entry.minute = static_cast<uint8_t>(minute);
+  uint16_t year = static_cast<uint16_t>(shortYear);
+  entry.year = static_cast<uint16_t>(year < 50 ? year + 2000 : year + 1900);
+
+  const int* daysBefore = kDaysBeforeMonth[IsLeapYear(entry.year) ? 1 : 0];
+  int month = 1;
+  int day = dayOfYear;
+  if (dayOfYear > 31) {
+    while (month < 12 && daysBefore[month] < dayOfYear) ++month;
+    day = dayOfYear - daysBefore[month - 1];
+  }
+  entry.month = static_cast<uint8_t>(month);
+  // Past December the day stays above 31 for the decoder to clamp.
+  entry.day = static_cast<uint8_t>(day < 0 ? 0 : day > 255 ? 255 : day);
+}
+
+void ParseUniTree(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  if (StartsWithNoCase(line, "total")) return;
+
+  char* name = NthWord(line, 11);
+  bool hasColumns = name != nullptr && *name != '\0';
+  if (!hasColumns) name = LastWord(line);
+  if (*name == '\0') return;
+
+  char firstLetter = ToLower(line[0]);
+  if (name != line) name[-1] = '\0';
+  ReadUniTreeKind(entry, firstLetter, name);
+  if (hasColumns) ParseUnixColumns(entry, line, 10, 8, 9, 10, 7, hostTypeId);
+  CopyName(entry, name);
+}
+
+}  // namespace qorda
