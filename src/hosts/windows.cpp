@@ -100,13 +100,12 @@ void ParseDosOrUnix(ListingEntry& entry, char* line, int32_t hostTypeId,
 // tenths, roughly, as 102 bytes each. Wraps rather than overflows.
 int64_t ApacheSize(const char* sizeText) {
   uint64_t bytes = static_cast<uint64_t>(ScanInt64(sizeText));
-  if (std::strpbrk(sizeText, "kKmM") != nullptr) {
-    bytes *= 1024;
-    if (const char* point = std::strchr(sizeText, '.')) {
-      bytes += 102 * static_cast<uint64_t>(ScanInt64(point + 1));
-    }
-    if (std::strpbrk(sizeText, "mM") != nullptr) bytes *= 1024;
+  if (std::strpbrk(sizeText, "kKmM") != nullptr) bytes *= 1024;
+  // Also without a unit: '1.5' is 511.
+  if (const char* point = std::strchr(sizeText, '.')) {
+    bytes += 102 * static_cast<uint64_t>(ScanInt64(point + 1));
   }
+  if (std::strpbrk(sizeText, "mM") != nullptr) bytes *= 1024;
   return static_cast<int64_t>(bytes);
 }
 
@@ -116,6 +115,14 @@ void UnescapeBlanks(char* name) {
     *escape = ' ';
     std::memmove(escape + 1, escape + 3, std::strlen(escape + 3) + 1);
   }
+}
+
+// 'lnk -> target' is named by the word before the arrow; null without one.
+char* NameBeforeArrow(char* line) {
+  char* arrow = FindText(line, " ->");
+  if (arrow == nullptr) return nullptr;
+  *arrow = '\0';
+  return LastWord(line);
 }
 
 }  // namespace
@@ -176,17 +183,15 @@ void ParseSiNt(ListingEntry& entry, char* line, int32_t hostTypeId) {
     if (length > 0 && (name[length - 1] == '/' || name[length - 1] == '\\')) {
       name[length - 1] = '\0';
     }
-    if (char* arrow = FindText(line, " ->")) {
-      *arrow = '\0';
-      name = LastWord(line);
+    if (char* linkName = NameBeforeArrow(line)) {
+      name = linkName;
       entry.kind = KIND_LINK;
     } else {
       entry.kind = KIND_DIRECTORY;
     }
   } else if (line[0] == 'l') {
-    if (char* arrow = FindText(line, " ->")) {
-      *arrow = '\0';
-      name = LastWord(line);
+    if (char* linkName = NameBeforeArrow(line)) {
+      name = linkName;
       entry.kind = KIND_LINK;
     }
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "decode/host_ids.h"
+#include "hosts/every_prefix.h"
 #include "support/decode.h"
 
 namespace qorda::testing {
@@ -130,6 +131,14 @@ TEST(NextMlsdFact, ReturnsTheCodeValueAndNextPosition) {
     EXPECT_EQ(cursor == nullptr ? "(end)" : std::string(cursor),
               row.cursor == nullptr ? "(end)" : std::string(row.cursor))
         << row.text;
+  }
+}
+
+TEST(ParseMlsd, ReadsNothingPastTheEndOfAnyPrefix) {
+  for (const char* line : {"type=file;size=1234;modify=20230105123456; readme.txt",
+                           "modify=2023;type=OS.unix=slink:/x; l", "Type=cdir;Perm=el; /tmp"}) {
+    ParseEveryPrefix(line,
+                     [](ListingEntry& entry, char* text) { ParseMlsd(entry, text, HOST_MLSD); });
   }
 }
 

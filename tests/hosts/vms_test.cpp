@@ -5,6 +5,7 @@
 #include <string>
 
 #include "decode/host_ids.h"
+#include "hosts/every_prefix.h"
 #include "support/decode.h"
 
 namespace qorda::testing {
@@ -142,6 +143,25 @@ TEST(SkipWord, PassesAWordAndTheBlanksAndTabsBehindIt) {
       {"abc  def", "def"}, {"abc\t def g", "def g"}, {"abc", ""}, {"", ""}, {"  abc", "abc"},
   };
   for (const Row& row : rows) EXPECT_STREQ(SkipWord(row.text), row.rest) << row.text;
+}
+
+TEST(ParseVmsUcx, ReadsNothingPastTheEndOfAnyPrefix) {
+  const char* lines[] = {
+      "DKA0:[USER.WORK]NOTES.TXT;12  4/6  5-MAY-2001 09:30:12  [USER]  (RWED,RWED,RE,)",
+      "001002.DIR;1\t1/1\t1-JAN-1990 08:00",
+      "TOOLS.DIR;1 3 1-JAN-2000 12:00",
+  };
+  for (const char* line : lines) {
+    for (int32_t hostType : {HOST_VMS_UCX, HOST_VMS_MULTINET, HOST_PDP11_RSX11M}) {
+      ParseEveryPrefix(line, [hostType](ListingEntry& entry, char* text) {
+        if (hostType == HOST_VMS_UCX) {
+          ParseVmsUcx(entry, text, hostType);
+        } else {
+          ParseVmsMultiNet(entry, text, hostType);
+        }
+      });
+    }
+  }
 }
 
 }  // namespace

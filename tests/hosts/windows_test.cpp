@@ -5,6 +5,7 @@
 #include <string>
 
 #include "decode/host_ids.h"
+#include "hosts/every_prefix.h"
 #include "support/decode.h"
 
 namespace qorda::testing {
@@ -203,6 +204,7 @@ TEST(ParseApache, ReadsNameDateAndScaledSize) {
           {line("a.txt", "05-Mai-2020 09:01", "1.25k"), {"a.txt", 3574, 2020, 5, 5, 9, 1}},
           {line("b.txt", "05-Okt-2020 09:01", "2K"), {"b.txt", 2048, 2020, 10, 5, 9, 1}},
           {line("c.txt", "05-Jun-2020 09:01", "17"), {"c.txt", 17, 2020, 6, 5, 9, 1}},
+          {line("e.txt", "05-Jun-2020 09:01", "1.5"), {"e.txt", 511, 2020, 6, 5, 9, 1}},
           // A two-digit year moves the clock off its place: only ":01" is read.
           {line("d.txt", "05-Jul-99 09:01", "1M"), {"d.txt", 1048576, 1999, 7, 5, 0, 1}},
           // The date's fields sit at fixed places: a one-digit day shifts them
@@ -240,6 +242,25 @@ TEST(ParseSiNt, TakesTheLastWordAndTheKind) {
           {"", {""}},
       },
       HOST_SI_NT_FTPD);
+}
+
+TEST(WindowsParsers, ReadNothingPastTheEndOfAnyPrefix) {
+  FixedClock clock(2026, 6);
+  const char* lines[] = {
+      "01-05-2023  09:07PM             12345 read me.txt",
+      "12-31-99  10:00AM       <DIR>          src",
+      "-rw-r--r--   1 owner    group        1234 Jan 12 12:30 file name.txt",
+      "lrwxrwxrwx   1 owner group 10 Jan 12 12:30 lnk -> target/",
+      "Tue Jan 12 2009 09:15 AM 12345 readdir.c",
+      "my%20file%20x.txt       01-Feb-2011 00:00  1.2M",
+  };
+  for (const char* line : lines) {
+    for (auto parse : {ParseWindowsNt, ParseAci, ParseIis, ParseApache, ParseSiNt}) {
+      ParseEveryPrefix(line, [parse](ListingEntry& entry, char* text) {
+        parse(entry, text, HOST_MICROSOFT_NT);
+      });
+    }
+  }
 }
 
 }  // namespace
