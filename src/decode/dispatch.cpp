@@ -8,6 +8,9 @@
 #include "hosts/small_systems.h"
 #include "hosts/bull_primos.h"
 #include "hosts/tandem_vos.h"
+#include "hosts/mlsd.h"
+#include "hosts/vms.h"
+#include "hosts/windows.h"
 #include "scan/unix.h"
 
 namespace qorda {
@@ -18,10 +21,37 @@ void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const cha
   (void)datasetPrefix;
   switch (hostTypeId) {
     // Windows and DOS-style servers.
+    case HOST_MICROSOFT_NT:
+    case HOST_CARROX_DMZ:
+      ParseWindowsNt(entry, line, hostTypeId);
+      break;
+    case HOST_ACI:
+      ParseAci(entry, line, hostTypeId);
+      break;
+    case HOST_MICROSOFT_IIS:
+      ParseIis(entry, line, hostTypeId);
+      break;
+    case HOST_APACHE:
+      ParseApache(entry, line, hostTypeId);
+      break;
+    case HOST_SI_NT_FTPD:
+      ParseSiNt(entry, line, hostTypeId);
+      break;
 
     // MLSD facts.
+    case HOST_MLSD:
+    case HOST_QORDA_SERVER:
+      ParseMlsd(entry, line, hostTypeId);
+      break;
 
     // VMS and RSX-11M.
+    case HOST_VMS_UCX:
+      ParseVmsUcx(entry, line, hostTypeId);
+      break;
+    case HOST_VMS_MULTINET:
+    case HOST_PDP11_RSX11M:
+      ParseVmsMultiNet(entry, line, hostTypeId);
+      break;
 
     // IBM mainframes and midrange.
 

@@ -1,0 +1,45 @@
+// Machine-readable listings: facts as name=value; pairs, one blank, then the
+// entry's name. Only "modify", "size" and "type" are read.
+#pragma once
+
+#include <cstdint>
+
+#include "qordahosts.h"
+
+namespace qorda {
+
+// What NextMlsdFact found. MLSD_FACT_NONE is a fact the table does not know,
+// or the end of the line.
+enum MlsdFactCode : int {
+  MLSD_FACT_NONE = 0,
+  MLSD_FACT_NAME = 1,  // the entry's name behind the blank
+  MLSD_FACT_SIZE = 2,
+  MLSD_FACT_MODIFY = 4,
+  MLSD_FACT_TYPE = 8,
+};
+
+struct MlsdFact {
+  const char* name;
+  int nameLength;
+  MlsdFactCode code;
+};
+
+// The facts read, in alphabetical order (the lookup stops early on that
+// order); a code of MLSD_FACT_NONE ends the table.
+inline constexpr MlsdFact MlsdFactTable[] = {
+    {"modify", 6, MLSD_FACT_MODIFY},
+    {"size", 4, MLSD_FACT_SIZE},
+    {"type", 4, MLSD_FACT_TYPE},
+    {"", 0, MLSD_FACT_NONE},
+};
+
+// Reads the fact at cursor and moves cursor to the next one (null once the
+// line is used up). value points at the fact's value inside the line; it is
+// not terminated and runs up to the next ";" or blank.
+int NextMlsdFact(const char*& cursor, const char*& value);
+
+// 'type=file;size=1234;modify=20230105123456; readme.txt'. Returns 1 when
+// the entry has a name.
+int ParseMlsd(ListingEntry& entry, char* line, int32_t hostTypeId);
+
+}  // namespace qorda

@@ -1,0 +1,167 @@
+// VMS servers with the UCX or MultiNet stack, and RSX-11M:
+//   DKA0:[USER.WORK]NOTES.TXT;12   4/6   5-MAY-2001 09:30:12  [USER]  (RWED,RWED,RE,)
+// Every field is looked for behind the first ";", never in the name.
+#include "hosts/vms.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "decode/host_ids.h"
+#include "scan/dates.h"
+#include "scan/text.h"
+
+namespace qorda {
+namespace {
+
+constexpr bool IsBlankOrTab(char c) {
+  return c == ' ' || c == '\t';
+}
+
+int64_t BlocksToBytes(int64_t blocks) {
+  return static_cast<int64_t>(static_cast<uint64_t>(blocks) << 9);  // wraps, never overflows
+}
+
+// Continuation lines (attributes of a long name) start with a blank; the
+// directory heading and the "Total of 3 files" lines have no ";".
+char* FindVersion(char* line) {
+  if (line[0] == ' ') return nullptr;
+  return FindText(line, ";");
+}
+
+void ReadTimeAndDate(ListingEntry& entry, char* line, const char* version) {
+  // "14:05:10": the hour is the two characters before the colon, or a blank
+  // and one digit ("9:05").
+  if (const char* colon = FindText(version, ":")) {
+    ParseTimeOfDay(entry, colon - line >= 2 ? colon - 2 : line);
+  }
+  if (const char* dash = FindText(version, "-")) {
+    const char* date = line;
+    if (dash - line >= 2) {
+      date = dash - 2;
+      if (IsBlankOrTab(*date)) ++date;  // " 1-JAN-2000"
+    }
+    if (ParseVmsDate(entry, date) == 0) ParseDate(entry, date, 0);
+  }
+}
+
+// "2/3": blocks used before the "/", blocks allocated behind it.
+bool ReadUsedBlocks(ListingEntry& entry, char* line, const char* version) {
+  const char* slash = FindText(version, "/");
+  if (slash == nullptr) return false;
+  const char* used = slash;
+  while (used > line && !IsBlankOrTab(used[-1])) --used;
+  entry.size = BlocksToBytes(ScanInt64(used));
+  return true;
+}
+
+// Cuts the name part at the ";". For 'SUBDIR.DIR;1' the ".DIR" goes as well
+// and the text that is left is returned; null for a file.
+char* CutDirectoryName(ListingEntry& entry, char* line, char* version) {
+  *version = '\0';
+  std::size_t length = std::strlen(line);
+  if (length <= 4 || std::strcmp(line + length - 4, ".DIR") != 0) return nullptr;
+  line[length - 4] = '\0';
+  entry.kind = KIND_DIRECTORY;
+  return line;
+}
+
+// Puts the ";" back and keeps the version digits: 'NOTES.TXT;12'.
+void CutFileName(char* line, char* version) {
+  *version = ';';
+  char* end = version;
+  while (*end == ';' || IsDigit(*end)) ++end;
+  *end = '\0';
+  if (char* blank = std::strchr(line, ' ')) *blank = '\0';
+  if (char* tab = std::strchr(line, '\t')) *tab = '\0';
+}
+
+// 'DKA0:[USER.WORK]NOTES.TXT;12' is listed as NOTES.TXT;12.
+const char* BehindDirectory(const char* name) {
+  const char* bracket = FindText(name, "]");
+  return bracket != nullptr ? bracket + 1 : name;
+}
+
+}  // namespace
+
+const char* SkipWord(const char* text) {
+  while (*text != '\0' && !IsBlankOrTab(*text)) ++text;
+  while (IsBlankOrTab(*text)) ++text;
+  return text;
+}
+
+int ParseVmsDate(ListingEntry& entry, const char* text) {
+  entry.year = 0;
+  entry.month = 0;
+  entry.day = 0;
+  while (*text == ' ') ++text;
+  entry.day = static_cast<uint8_t>(ScanInt(text));
+  const char* firstDash = FindText(text, "-");
+  if (firstDash == nullptr) {
+    entry.day = 0;
+    return 0;
+  }
+  entry.month = static_cast<uint8_t>(MonthFromName(firstDash + 1));
+  const char* secondDash = FindText(firstDash + 1, "-");
+  if (secondDash == nullptr) {
+    entry.month = 0;
+    entry.day = 0;
+    return 0;
+  }
+  entry.year = static_cast<uint16_t>(ScanInt(secondDash + 1));
+  return 1;
+}
+
+void ParseVmsUcx(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  (void)hostTypeId;
+  // '%RMS-E-FNF, file not found' and its like
+  if (FindText(line, ", file not found") != nullptr) return;
+  char* version = FindVersion(line);
+  if (version == nullptr) return;
+
+  ReadTimeAndDate(entry, line, version);
+  // Without "/", the word behind the version is the block count, for
+  // directories too: 'TOOLS.DIR;1  3  1-JAN-2000 12:00'.
+  if (!ReadUsedBlocks(entry, line, version)) {
+    const char* blocks = SkipWord(version);
+    if (*blocks != '\0') entry.size = BlocksToBytes(ScanInt64(blocks));
+  }
+
+  if (const char* directory = CutDirectoryName(entry, line, version)) {
+    CopyName(entry, BehindDirectory(directory));
+    return;
+  }
+  CutFileName(line, version);
+  CopyName(entry, BehindDirectory(line));
+}
+
+void ParseVmsMultiNet(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  char* version = FindVersion(line);
+  if (version == nullptr) return;
+  bool isRsx = hostTypeId == HOST_PDP11_RSX11M;
+
+  ReadTimeAndDate(entry, line, version);
+  ReadUsedBlocks(entry, line, version);
+  // Read before the name is cut; the cut ends at or before this word.
+  const char* blocks = SkipWord(version);
+
+  if (char* directory = CutDirectoryName(entry, line, version)) {
+    if (isRsx) {
+      // RSX directory files name their UIC: '001002.DIR;1' is [001,002].
+      std::snprintf(entry.name, sizeof entry.name, "[%3.3s,%3.3s]", directory,
+                    TextAt(directory, 3));
+    } else {
+      CopyName(entry, BehindDirectory(directory));
+    }
+    return;
+  }
+  CutFileName(line, version);
+  // RSX names carry their UIC in front: '[1,2]REPORT.TXT;4' stays whole.
+  CopyName(entry, isRsx ? line : BehindDirectory(line));
+
+  // 'DATA.DAT;2  7  3-APR-2003 10:00': a bare block count, for files only.
+  if (entry.size == 0 && FindText(blocks, "/") == nullptr) {
+    entry.size = BlocksToBytes(ScanInt64(blocks));
+  }
+}
+
+}  // namespace qorda

@@ -1,0 +1,26 @@
+// VMS directory listings (UCX and MultiNet servers) and RSX-11M, which
+// MultiNet's parser reads with its own naming: a version behind every name,
+// sizes in 512-byte blocks, dates as day-MON-year.
+#pragma once
+
+#include <cstdint>
+
+#include "qordahosts.h"
+
+namespace qorda {
+
+// 'LOGIN.COM;3  2/3  12-MAR-1999 14:05:10  [SYSTEM]  (RWED,RWED,RE,)'
+void ParseVmsUcx(ListingEntry& entry, char* line, int32_t hostTypeId);
+
+// The same lines for MultiNet and, by hostTypeId, RSX-11M: '001002.DIR;1'
+// is the directory [001,002].
+void ParseVmsMultiNet(ListingEntry& entry, char* line, int32_t hostTypeId);
+
+// '12-MAR-1999' into year, month and day; 0 when a "-" is missing.
+int ParseVmsDate(ListingEntry& entry, const char* text);
+
+// The word behind the one at text (blanks and tabs separate here); the
+// terminator at the end of the text.
+const char* SkipWord(const char* text);
+
+}  // namespace qorda

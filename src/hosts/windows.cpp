@@ -1,0 +1,201 @@
+// Windows NT and IIS servers in DOS style, Carrox DMZ, ACI, IIS in its
+// month-name layout, Apache's generated index listings and SI NT FTPD:
+//   01-05-2023  09:07PM             12345 read me.txt
+#include "hosts/windows.h"
+
+#include <cstring>
+
+#include "scan/dates.h"
+#include "scan/text.h"
+#include "scan/unix.h"
+
+namespace qorda {
+namespace {
+
+// Where the NT and ACI parsers part ways; everything else they share.
+struct DosDialect {
+  int yearWord, monthWord, dayWord, timeWord, sizeWord;  // of the Unix style
+  bool midnightIsZero;        // "12:07AM" is hour 0 (NT) or stays 12 (ACI)
+  bool markerAnywhereInLine;  // ACI finds "<DIR>" anywhere; NT in the size field
+};
+
+constexpr DosDialect kNtDialect = {8, 6, 7, 8, 5, true, false};
+constexpr DosDialect kAciDialect = {7, 5, 6, 8, 4, false, true};
+
+// A DOS line shorter than this is no entry: date, time, size column and a
+// name cannot fit in less.
+constexpr int kMinDosLineLength = 40;
+
+// The decoder's line copy is never longer; names copied by hand keep to it.
+constexpr std::size_t kMaxNameLength = 511;
+
+// Past the field at text and the run of blanks behind it.
+char* NextField(char* text) {
+  while (*text != '\0' && *text != ' ') ++text;
+  while (*text == ' ') ++text;
+  return text;
+}
+
+void ReadDosLine(ListingEntry& entry, char* line, const DosDialect& dialect) {
+  if (CharAt(line, 2) != '-' || CharAt(line, 5) != '-') return;
+  if (std::strlen(line) < static_cast<std::size_t>(kMinDosLineLength)) return;
+
+  // "12-31-99": month and day at fixed places, then two or four year digits.
+  entry.month = static_cast<uint8_t>(ScanInt(line));
+  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 3)));
+  entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 6)));
+  if (entry.year < 50 && entry.month != 0 && entry.day != 0) {
+    entry.year += 2000;
+  } else if (entry.year >= 1 && entry.year <= 1899) {
+    entry.year += 1900;
+  }
+
+  char* field = FindText(line, " ");
+  if (field == nullptr) return;
+  while (*field == ' ') ++field;
+
+  // "09:07PM": the mark sits right behind the minutes, upper case only.
+  int hour = ScanInt(field);
+  if (char* colon = FindText(field, ":")) {
+    field = colon;
+    while (*field == ':') ++field;
+  } else {
+    field += std::strlen(field);  // no clock: the minute is 0 and nothing further is read
+  }
+  entry.minute = static_cast<uint8_t>(ScanInt(field));
+  char mark = CharAt(field, 2);
+  if (mark == 'A' && hour == 12 && dialect.midnightIsZero) hour = 0;
+  if (mark == 'P' && hour != 12) hour += 12;
+  entry.hour = static_cast<uint8_t>(hour);
+
+  field = NextField(field);
+  bool isDirectory = dialect.markerAnywhereInLine
+                         ? IsDirMarker(line)
+                         : StartsWithNoCase(field, "<dir>") || StartsWithNoCase(field, "dir ");
+  if (isDirectory) {
+    entry.kind = KIND_DIRECTORY;
+  } else {
+    entry.size = ScanInt64(field);
+  }
+
+  CopyName(entry, NextField(field));
+}
+
+void ParseDosOrUnix(ListingEntry& entry, char* line, int32_t hostTypeId,
+                    const DosDialect& dialect) {
+  // Only "d" and "-": a link line ("l") is neither style and is dropped.
+  if (line[0] == 'd' || line[0] == '-') {
+    const char* name = NthWord(line, 9);
+    if (name == nullptr) return;
+    ParseUnixColumns(entry, line, dialect.yearWord, dialect.monthWord, dialect.dayWord,
+                     dialect.timeWord, dialect.sizeWord, hostTypeId);
+    CopyName(entry, name);
+    if (line[0] == 'd') entry.kind = KIND_DIRECTORY;
+    return;
+  }
+  ReadDosLine(entry, line, dialect);
+}
+
+// Apache writes '1.2K' and '3.5M'; one digit after the point counts in
+// tenths, roughly, as 102 bytes each. Wraps rather than overflows.
+int64_t ApacheSize(const char* sizeText) {
+  uint64_t bytes = static_cast<uint64_t>(ScanInt64(sizeText));
+  if (std::strpbrk(sizeText, "kKmM") != nullptr) bytes *= 1024;
+  // Also without a unit: '1.5' is 511.
+  if (const char* point = std::strchr(sizeText, '.')) {
+    bytes += 102 * static_cast<uint64_t>(ScanInt64(point + 1));
+  }
+  if (std::strpbrk(sizeText, "mM") != nullptr) bytes *= 1024;
+  return static_cast<int64_t>(bytes);
+}
+
+// Apache escapes blanks in names: 'my%20file.txt'.
+void UnescapeBlanks(char* name) {
+  while (char* escape = FindText(name, "%20")) {
+    *escape = ' ';
+    std::memmove(escape + 1, escape + 3, std::strlen(escape + 3) + 1);
+  }
+}
+
+// 'lnk -> target' is named by the word before the arrow; null without one.
+char* NameBeforeArrow(char* line) {
+  char* arrow = FindText(line, " ->");
+  if (arrow == nullptr) return nullptr;
+  *arrow = '\0';
+  return LastWord(line);
+}
+
+}  // namespace
+
+void ParseWindowsNt(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  ParseDosOrUnix(entry, line, hostTypeId, kNtDialect);
+}
+
+void ParseAci(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  ParseDosOrUnix(entry, line, hostTypeId, kAciDialect);
+}
+
+void ParseIis(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  ParseUnixColumns(entry, line, 4, 2, 3, 5, 7, hostTypeId);
+  if (const char* name = NthWord(line, 8)) CopyName(entry, name);
+  // "<dir>" in the size column; a "dir" in the name counts as well.
+  if (const char* sizeColumn = NthWord(line, 7); sizeColumn != nullptr) {
+    if (FindText(sizeColumn, "dir") != nullptr) entry.kind = KIND_DIRECTORY;
+  }
+}
+
+void ParseApache(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  (void)hostTypeId;
+  std::size_t nameLength = std::strlen(line);
+  if (const char* date = NthWord(line, 2)) {
+    // "12-Jan-2009 12:30": day, month and year at fixed places in the date.
+    entry.day = static_cast<uint8_t>(ScanInt(date));
+    entry.month = static_cast<uint8_t>(MonthFromLetters(TextAt(date, 3)));
+    entry.year = static_cast<uint16_t>(ScanInt(TextAt(date, 7)));
+    ParseTimeOfDay(entry, TextAt(date, 12));
+    if (const char* sizeText = NthWord(date, 3)) {
+      if (*sizeText == '-') {
+        entry.kind = KIND_DIRECTORY;  // "-" in the size column
+      } else {
+        entry.size = ApacheSize(sizeText);
+      }
+    }
+    nameLength = static_cast<std::size_t>(date - line);
+  }
+
+  if (nameLength > kMaxNameLength) nameLength = kMaxNameLength;
+  std::memcpy(entry.name, line, nameLength);
+  while (nameLength > 1 && entry.name[nameLength - 1] == ' ') --nameLength;
+  entry.name[nameLength] = '\0';
+  UnescapeBlanks(entry.name);
+}
+
+void ParseSiNt(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  (void)hostTypeId;
+  char* name = LastWord(line);
+  if (name != line) name[-1] = '\0';
+  // 'abc x': three characters or fewer before the last word are no entry.
+  if (std::strlen(line) <= 3) return;
+  if (*name == '\0') return;
+
+  if (line[0] == 'd' || line[0] == 'D' || IsDirMarker(line)) {
+    std::size_t length = std::strlen(name);
+    if (length > 0 && (name[length - 1] == '/' || name[length - 1] == '\\')) {
+      name[length - 1] = '\0';
+    }
+    if (char* linkName = NameBeforeArrow(line)) {
+      name = linkName;
+      entry.kind = KIND_LINK;
+    } else {
+      entry.kind = KIND_DIRECTORY;
+    }
+  } else if (line[0] == 'l') {
+    if (char* linkName = NameBeforeArrow(line)) {
+      name = linkName;
+      entry.kind = KIND_LINK;
+    }
+  }
+  CopyName(entry, name);
+}
+
+}  // namespace qorda
