@@ -92,6 +92,92 @@ QORDA_API int32_t QORDA_CALL QORDA_DecodeLine(ListingEntry* entry, const char* l
    The decoder trims every line the same way. */
 QORDA_API int32_t QORDA_CALL Strip(char* text);
 
+/* The list box and combo box messages the host type list exports send, with
+   the values of the Windows user interface, so that a caller can answer them
+   without Windows headers. */
+enum {
+  QORDA_LB_ADDSTRING = 0x0180,
+  QORDA_LB_INSERTSTRING = 0x0181,
+  QORDA_LB_DELETESTRING = 0x0182,
+  QORDA_LB_SETCURSEL = 0x0186,
+  QORDA_LB_GETCOUNT = 0x018B,
+  QORDA_LB_SETITEMDATA = 0x019A,
+  QORDA_CB_ADDSTRING = 0x0143,
+  QORDA_CB_DELETESTRING = 0x0144,
+  QORDA_CB_GETCOUNT = 0x0146,
+  QORDA_CB_INSERTSTRING = 0x014A,
+  QORDA_CB_SETCURSEL = 0x014E,
+  QORDA_CB_SETITEMDATA = 0x0151
+};
+
+#if defined(_WIN32)
+/* The caller's HINSTANCE (whose string table holds the AUTO label, string
+   188) and the HWND of its list box or combo box. */
+typedef void* QORDA_ModuleHandle;
+typedef void* QORDA_ControlHandle;
+#else
+/* A list box or combo box of the caller's toolkit. send_message behaves like
+   SendMessageA for the list box and combo box messages the library sends:
+   the add and insert messages return the item's position or -1, the count
+   message the number of items; the other results are not read. For the add
+   and insert messages lparam is a pointer to the zero-terminated item text. */
+typedef struct QORDA_ListControl {
+  intptr_t (*send_message)(void* context, uint32_t message, uintptr_t wparam, intptr_t lparam);
+  void* context;
+} QORDA_ListControl;
+
+/* The caller's string resources. load_string behaves like LoadStringA: it
+   copies string `id` into buffer (at most size - 1 characters and a
+   terminator) and returns the number of characters copied, 0 when the
+   string does not exist. */
+typedef struct QORDA_StringTable {
+  int32_t (*load_string)(void* context, uint32_t id, char* buffer, int32_t size);
+  void* context;
+} QORDA_StringTable;
+
+/* A null handle answers 0 to every message and holds no strings. */
+typedef const QORDA_StringTable* QORDA_ModuleHandle;
+typedef QORDA_ListControl* QORDA_ControlHandle;
+#endif
+
+/* Appends the host types whose protocol mask shares a bit with
+   protocolFilter to the control, each with its host type id as item data,
+   then inserts AUTO (under the label of string 188 of module, loaded once)
+   at position 0 and selects it. isComboBox is non-zero for a combo box.
+   Returns the number of items the control accepted, AUTO included. */
+QORDA_API int32_t QORDA_CALL QORDA_AddHostTypesToListBox(QORDA_ModuleHandle module,
+                                                         QORDA_ControlHandle control,
+                                                         int32_t isComboBox,
+                                                         uint32_t protocolFilter);
+
+/* Deletes every item of the control; reserved is not read. Returns 0. */
+QORDA_API int32_t QORDA_CALL QORDA_DeleteHostTypes(QORDA_ModuleHandle reserved,
+                                                   QORDA_ControlHandle control, int32_t isComboBox);
+
+/* The display name of a host type, given as an id (6000 or more) or a table
+   index; null outside the table. The names are constant and not localised:
+   index 0 is "AUTO" whatever the label. */
+QORDA_API const char* QORDA_CALL QORDA_ReturnHostTypeName(QORDA_ModuleHandle module,
+                                                          int32_t hostType);
+
+/* The number of host types in the table: 73. */
+QORDA_API int32_t QORDA_CALL QORDA_ReturnMaxHostTypes(void);
+
+/* Sets (set non-zero) or clears the bits of a host type's protocol mask; the
+   host type is an id or an index as for QORDA_ReturnHostTypeName. Outside
+   the table nothing changes. reserved is not read. Returns 0. */
+QORDA_API int32_t QORDA_CALL QORDA_SetHostProtocol(QORDA_ModuleHandle reserved, int32_t hostType,
+                                                   uint32_t bits, int32_t set);
+
+/* The host type named by a SYST reply ('215 UNIX Type: L8'), or currentType
+   when nothing matches. Runs only while currentType is AUTO or 0. */
+QORDA_API int32_t QORDA_CALL QORDA_DetectFromSystString(const char* reply, int32_t currentType);
+
+/* The host type named by a greeting or other server text ('220 Serv-U FTP
+   Server v6.0 ready'), or currentType when nothing matches. Runs only while
+   currentType is AUTO. */
+QORDA_API int32_t QORDA_CALL QORDA_DoAutoCheck(const char* text, int32_t currentType);
+
 #ifdef __cplusplus
 }
 #endif
