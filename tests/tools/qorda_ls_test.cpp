@@ -1,0 +1,186 @@
+// qorda-ls as a user runs it: the output formats, detection, errors, code
+// pages, hostile input and the example listings.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tools/run_tool.h"
+
+namespace qorda::testing {
+namespace {
+
+class QordaLs : public ::testing::Test {
+ protected:
+  RunResult Invoke(const std::vector<std::string>& arguments, const std::string& input = "") {
+    return RunQordaLs(work_, arguments, input);
+  }
+  std::filesystem::path Write(const std::string& name, const std::string& text) {
+    return work_.Write(name, text);
+  }
+  std::filesystem::path Path(const std::string& name) { return work_.Path(name); }
+
+  TempDirectory work_;
+};
+
+const std::string kUnixListing =
+    "total 3\r\n"
+    "-rw-r--r--   1 owner    group        1234 Jan 12  2019 notes, draft.txt\r\n"
+    "drwxr-xr-x   2 owner    group         512 Mar  3  2020 docs\r\n";
+
+TEST_F(QordaLs, WritesJsonLinesWithEveryField) {
+  const RunResult run =
+      Invoke({"--host-type", "unix (standard)", "--format", "json"}, kUnixListing);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto objects = JsonLines(run.out);
+  ASSERT_EQ(objects.size(), 2u);
+  EXPECT_EQ(objects[0]["line"], 2);
+  EXPECT_EQ(objects[0]["name"], "notes, draft.txt");
+  EXPECT_EQ(objects[0]["result"], 16);
+  EXPECT_EQ(objects[0]["size"], 1234);
+  EXPECT_EQ(objects[0]["kind"], "unstated");
+  EXPECT_EQ(objects[0]["mode"], 0644);
+  EXPECT_EQ(objects[0]["permissions"], "rw-r--r--");
+  EXPECT_EQ(objects[0]["flags"], nlohmann::json({"mode_valid", "no_time"}));
+  EXPECT_EQ(objects[0]["year"], 2019);
+  EXPECT_EQ(objects[0]["month"], 1);
+  EXPECT_EQ(objects[0]["day"], 12);
+  EXPECT_EQ(objects[1]["kind"], "directory");
+  EXPECT_EQ(objects[1]["file"], "-");
+  EXPECT_NE(run.err.find("6010 \"Unix (Standard)\""), std::string::npos) << run.err;
+}
+
+TEST_F(QordaLs, WritesCsvWithHeaderAndQuotedNames) {
+  const RunResult run = Invoke({"-t", "6010", "--format", "csv", "--all"}, kUnixListing);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto records = CsvRecords(run.out);
+  ASSERT_EQ(records.size(), 4u);
+  const auto& header = records[0];
+  for (const auto& record : records) EXPECT_EQ(record.size(), header.size());
+  auto column = [&](const std::string& name) {
+    return static_cast<size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+  };
+  EXPECT_EQ(records[1][column("result")], "0");
+  EXPECT_EQ(records[1][column("text")], "total 3");
+  EXPECT_EQ(records[2][column("name")], "notes, draft.txt");
+  EXPECT_EQ(records[2][column("date")], "2019-01-12");
+  EXPECT_EQ(records[3][column("kind")], "directory");
+  EXPECT_EQ(records[3][column("permissions")], "rwxr-xr-x");
+}
+
+TEST_F(QordaLs, AlignsTheTableAndMarksNonEntries) {
+  const RunResult run = Invoke({"-t", "6010", "--all"},
+                               "total 3\n"
+                               "-rw-r--r-- 1 o g 5 Jan 12 2019 a\n"
+                               "-rw-r--r-- 1 o g 123456789012 Jan 12 2019 longer name\n");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0].find("NAME"), lines[2].rfind(" a") + 1);
+  EXPECT_EQ(lines[2].size() - 1, lines[3].find("longer name"));
+  EXPECT_NE(lines[1].find("(no entry) total 3"), std::string::npos);
+  EXPECT_NE(lines[3].find("123456789012  2019-01-12"), std::string::npos);
+}
+
+TEST_F(QordaLs, DetectsTheHostTypeFromSystAndGreeting) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* reported;
+  };
+  const Case cases[] = {
+      {{"--syst", "215 VMS MultiNet V3.5"}, "6011 \"VMS MultiNet\" (detected from the SYST reply)"},
+      {{"--greeting", "220 Serv-U FTP Server v6.4 ready"}, "6033 \"Serv-U\" (detected from"},
+      // The greeting decides first; the SYST detector keeps a type other than AUTO.
+      {{"--greeting", "220 Serv-U FTP Server", "--syst", "215 UNIX Type: L8"}, "6033 \"Serv-U\""},
+      {{"--syst", "215 Nothing known"}, "6000 \"AUTO\" (AUTO"},
+      {{}, "6000 \"AUTO\""},
+  };
+  for (const Case& c : cases) {
+    const RunResult run = Invoke(c.arguments);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find(c.reported), std::string::npos) << run.err;
+  }
+}
+
+TEST_F(QordaLs, RefusesAnUnknownHostTypeWithTheClosestNames) {
+  const RunResult byName = Invoke({"--host-type", "VMS Multinett"});
+  EXPECT_EQ(byName.exitCode, 2);
+  EXPECT_NE(byName.err.find("closest names:\n  VMS MultiNet\n"), std::string::npos) << byName.err;
+  EXPECT_EQ(Invoke({"--host-type", "6073"}).exitCode, 2);
+  EXPECT_EQ(Invoke({"--host-type", "12"}).exitCode, 2);
+  EXPECT_EQ(Invoke({"--format", "xml"}).exitCode, 2);
+  EXPECT_EQ(Invoke({"--host-type", "5995", "--format", "json"}, "name\n").exitCode, 0);
+}
+
+TEST_F(QordaLs, GoesOnPastAnUnreadableFile) {
+  const auto first = Write("first.txt", "-rw-r--r-- 1 o g 5 Jan 12 2019 one\n");
+  const auto second = Write("second.txt", "-rw-r--r-- 1 o g 5 Jan 12 2019 two\n");
+  const RunResult run = Invoke(
+      {"-t", "6010", "-f", "json", first.string(), Path("missing").string(), second.string()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find(Path("missing").string() + ": No such file or directory"),
+            std::string::npos)
+      << run.err;
+  const auto objects = JsonLines(run.out);
+  ASSERT_EQ(objects.size(), 2u);
+  EXPECT_EQ(objects[0]["name"], "one");
+  EXPECT_EQ(objects[1]["name"], "two");
+  EXPECT_EQ(objects[1]["file"], second.string());
+}
+
+TEST_F(QordaLs, WritesNamesAsUtf8) {
+  // 0x82 is a low quotation mark in cp1252 and an e acute in cp437.
+  const std::string listing =
+      "-rw-r--r-- 1 o g 5 Jan 12 2019 caf\x82\n"
+      "-rw-r--r-- 1 o g 5 Jan 12 2019 caf\xC3\xA9\n";
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* first;
+    const char* second;
+  };
+  const Case cases[] = {
+      {{}, "caf\xE2\x80\x9A", "caf\xC3\xA9"},
+      {{"--encoding", "cp437"}, "caf\xC3\xA9", "caf\xE2\x94\x9C\xC2\xA9"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> arguments = {"-t", "6010", "-f", "json"};
+    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    const RunResult run = Invoke(arguments, listing);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto objects = JsonLines(run.out);
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0]["name"], c.first);
+    EXPECT_EQ(objects[1]["name"], c.second);
+  }
+  EXPECT_EQ(Invoke({"--encoding", "no-such-code-page"}).exitCode, 2);
+}
+
+TEST_F(QordaLs, KeepsTheLinesAroundGarbage) {
+  std::string listing = "-rw-r--r-- 1 o g 5 Jan 12 2019 before\n";
+  listing += std::string("-rw-r--r-- 1 o g 5 Jan 12 2019 cut") + '\0' + "after the NUL\n";
+  listing += std::string(100 * 1024, 'x') + "\n";
+  for (int byte = 0; byte < 256; ++byte) listing += byte == '\n' ? ' ' : static_cast<char>(byte);
+  listing += "\n-rw-r--r-- 1 o g 5 Jan 12 2019 after\n";
+  const RunResult run = Invoke({"-t", "6010", "-f", "json", "--all"}, listing);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto objects = JsonLines(run.out);
+  ASSERT_EQ(objects.size(), 5u);
+  EXPECT_EQ(objects[0]["name"], "before");
+  EXPECT_EQ(objects[1]["name"], "cut");
+  EXPECT_EQ(objects[4]["name"], "after");
+  EXPECT_EQ(objects[4]["line"], 5);
+}
+
+TEST_F(QordaLs, ListsHostTypesAsTheListExportFillsThem) {
+  const RunResult all = Invoke({"--list-host-types"});
+  ASSERT_EQ(all.exitCode, 0);
+  const auto lines = Lines(all.out);
+  ASSERT_EQ(lines.size(), 1u + 73u);
+  EXPECT_NE(lines[1].find("6000  0x00000007  AUTO"), std::string::npos) << lines[1];
+  const RunResult filtered = Invoke({"--list-host-types", "--filter", "0x4"});
+  EXPECT_LT(Lines(filtered.out).size(), lines.size());
+}
+
+}  // namespace
+}  // namespace qorda::testing

@@ -1,0 +1,140 @@
+#include "host_types.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "qordahosts.h"
+
+namespace qorda::ls {
+namespace {
+
+constexpr int32_t kFirstDecoderOnlyId = 5995;
+
+char FoldCase(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return FoldCase(x) == FoldCase(y);
+         });
+}
+
+std::optional<int32_t> ParseId(std::string_view text) {
+  if (text.empty() || text.size() > 6) return std::nullopt;
+  int32_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// Case-insensitive edit distance.
+size_t Distance(std::string_view a, std::string_view b) {
+  std::vector<size_t> row(b.size() + 1);
+  std::iota(row.begin(), row.end(), 0);
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t above = row[j];
+      const size_t substitute = diagonal + (FoldCase(a[i - 1]) == FoldCase(b[j - 1]) ? 0 : 1);
+      row[j] = std::min({above + 1, row[j - 1] + 1, substitute});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+struct ListBox {
+  std::vector<std::string> texts;
+  std::vector<intptr_t> data;
+};
+
+intptr_t SendToListBox(void* context, uint32_t message, uintptr_t wparam, intptr_t lparam) {
+  auto& box = *static_cast<ListBox*>(context);
+  const char* text = reinterpret_cast<const char*>(lparam);
+  switch (message) {
+    case QORDA_LB_ADDSTRING:
+      box.texts.emplace_back(text);
+      box.data.push_back(0);
+      return static_cast<intptr_t>(box.texts.size() - 1);
+    case QORDA_LB_INSERTSTRING: {
+      const size_t position = std::min<size_t>(wparam, box.texts.size());
+      box.texts.insert(box.texts.begin() + static_cast<ptrdiff_t>(position), text);
+      box.data.insert(box.data.begin() + static_cast<ptrdiff_t>(position), 0);
+      return static_cast<intptr_t>(position);
+    }
+    case QORDA_LB_SETITEMDATA:
+      if (wparam < box.data.size()) box.data[wparam] = lparam;
+      return 0;
+    case QORDA_LB_GETCOUNT:
+      return static_cast<intptr_t>(box.texts.size());
+    default:
+      return 0;
+  }
+}
+
+ListBox FillListBox(uint32_t protocolFilter) {
+  ListBox box;
+  QORDA_ListControl control{&SendToListBox, &box};
+  QORDA_AddHostTypesToListBox(nullptr, &control, 0, protocolFilter);
+  return box;
+}
+
+}  // namespace
+
+std::optional<int32_t> HostTypeFromArgument(std::string_view text) {
+  if (const auto id = ParseId(text)) {
+    const bool known = *id >= HOST_TYPE_BASE && QORDA_ReturnHostTypeName(nullptr, *id) != nullptr;
+    if (known || (*id >= kFirstDecoderOnlyId && *id < HOST_TYPE_BASE)) return id;
+    return std::nullopt;
+  }
+  for (int32_t index = 0; index < QORDA_ReturnMaxHostTypes(); ++index) {
+    if (EqualNoCase(text, QORDA_ReturnHostTypeName(nullptr, index))) return HOST_TYPE_BASE + index;
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> ClosestHostTypeNames(std::string_view text, size_t count) {
+  std::vector<std::pair<size_t, std::string>> ranked;
+  for (int32_t index = 0; index < QORDA_ReturnMaxHostTypes(); ++index) {
+    std::string name = QORDA_ReturnHostTypeName(nullptr, index);
+    // A name that merely starts with what was typed is as close as it gets.
+    const bool prefix = EqualNoCase(std::string_view(name).substr(0, text.size()), text);
+    ranked.emplace_back(prefix ? 0 : Distance(text, name), std::move(name));
+  }
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string> names;
+  for (size_t i = 0; i < ranked.size() && i < count; ++i) names.push_back(ranked[i].second);
+  return names;
+}
+
+std::string DescribeHostType(int32_t hostTypeId) {
+  const char* name =
+      hostTypeId >= HOST_TYPE_BASE ? QORDA_ReturnHostTypeName(nullptr, hostTypeId) : nullptr;
+  if (name == nullptr) return std::to_string(hostTypeId);
+  return std::to_string(hostTypeId) + " \"" + name + "\"";
+}
+
+std::vector<ListedHostType> ListHostTypes(uint32_t protocolFilter) {
+  const ListBox box = FillListBox(protocolFilter);
+  std::vector<ListedHostType> listed;
+  for (size_t i = 0; i < box.texts.size(); ++i) {
+    listed.push_back({static_cast<int32_t>(i), static_cast<int32_t>(box.data[i]), box.texts[i], 0});
+  }
+  for (uint32_t bit = 1; bit != 0; bit <<= 1) {
+    for (const intptr_t id : FillListBox(bit).data) {
+      for (ListedHostType& item : listed) {
+        if (item.hostTypeId == id) item.mask |= bit;
+      }
+    }
+  }
+  // AUTO is listed under every filter whatever its own mask; the table's
+  // mask of AUTO cannot be read back this way.
+  return listed;
+}
+
+}  // namespace qorda::ls
