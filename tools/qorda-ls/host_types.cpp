@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "qordahosts.h"
+#include "registry/host_type_table.h"
 
 namespace qorda::ls {
 namespace {
@@ -123,17 +124,12 @@ std::vector<ListedHostType> ListHostTypes(uint32_t protocolFilter) {
   const ListBox box = FillListBox(protocolFilter);
   std::vector<ListedHostType> listed;
   for (size_t i = 0; i < box.texts.size(); ++i) {
-    listed.push_back({static_cast<int32_t>(i), static_cast<int32_t>(box.data[i]), box.texts[i], 0});
+    const auto id = static_cast<int32_t>(box.data[i]);
+    // qorda-ls never edits a mask, so each is still its load-time value.
+    const int index = HostTypeIndex(id);
+    const uint32_t mask = index >= 0 ? HostTypeTable[static_cast<size_t>(index)].protocolMask : 0;
+    listed.push_back({static_cast<int32_t>(i), id, box.texts[i], mask});
   }
-  for (uint32_t bit = 1; bit != 0; bit <<= 1) {
-    for (const intptr_t id : FillListBox(bit).data) {
-      for (ListedHostType& item : listed) {
-        if (item.hostTypeId == id) item.mask |= bit;
-      }
-    }
-  }
-  // AUTO is listed under every filter whatever its own mask; the table's
-  // mask of AUTO cannot be read back this way.
   return listed;
 }
 

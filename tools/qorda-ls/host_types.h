@@ -28,8 +28,7 @@ struct ListedHostType {
 };
 
 // The items that the list export puts into an unsorted list box for the
-// filter, in the control's order. Each mask is read back from the list
-// export itself, one filter bit at a time.
+// filter, in the control's order, with their protocol masks.
 std::vector<ListedHostType> ListHostTypes(uint32_t protocolFilter);
 
 }  // namespace qorda::ls

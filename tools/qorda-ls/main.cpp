@@ -96,7 +96,9 @@ int Decode(const Options& options, std::optional<int32_t> givenHostType) {
   int status = 0;
   for (const std::string& input : inputs) {
     if (qorda::ls::IsServerUrl(input)) {
-      const int liveStatus = qorda::ls::DecodeLiveListing(options.live, settings, *names, out);
+      qorda::ls::LiveSettings live = options.live;
+      live.url = input;
+      const int liveStatus = qorda::ls::DecodeLiveListing(live, settings, *names, out);
       if (liveStatus != 0) status = liveStatus;
       continue;
     }
