@@ -13,8 +13,14 @@
 #include "registry/fake_controls.h"
 #include "registry/host_type_table.h"
 
+extern "C" int HeaderHostTypeExportsAsSeenFromC(void);
+
 namespace qorda::testing {
 namespace {
+
+TEST(HostTypeHeader, DeclaresTheExportsAsC) {
+  EXPECT_EQ(HeaderHostTypeExportsAsSeenFromC(), 1);
+}
 
 // Every test starts from the masks and the unloaded label of a fresh load.
 class HostTypeList : public ::testing::Test {
