@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -180,6 +183,50 @@ TEST_F(QordaLs, ListsHostTypesAsTheListExportFillsThem) {
   EXPECT_NE(lines[1].find("6000  0x00000007  AUTO"), std::string::npos) << lines[1];
   const RunResult filtered = Invoke({"--list-host-types", "--filter", "0x4"});
   EXPECT_LT(Lines(filtered.out).size(), lines.size());
+}
+
+// "2-4, 7" as line numbers.
+std::set<int64_t> LineNumbers(const std::string& text) {
+  std::set<int64_t> numbers;
+  std::istringstream ranges(text);
+  for (std::string range; std::getline(ranges, range, ',');) {
+    if (range.find_first_of("0123456789") == std::string::npos) continue;
+    const size_t dash = range.find('-');
+    const int64_t first = std::stoll(range);
+    const int64_t last = dash == std::string::npos ? first : std::stoll(range.substr(dash + 1));
+    for (int64_t line = first; line <= last; ++line) numbers.insert(line);
+  }
+  return numbers;
+}
+
+// Each example listing decodes to an entry exactly where its index says one
+// stands, and to none on the lines it names as headings and the like.
+TEST_F(QordaLs, DecodesEveryExampleListingAsItsIndexSays) {
+  const std::filesystem::path examples = QORDA_EXAMPLES_DIR;
+  int files = 0;
+  for (const std::string& row : Lines(ReadFile(examples / "README.md"))) {
+    if (row.rfind("| `", 0) != 0) continue;
+    std::vector<std::string> cells;
+    std::istringstream stream(row.substr(1));
+    for (std::string cell; std::getline(stream, cell, '|');) cells.push_back(cell);
+    ASSERT_GE(cells.size(), 4u) << row;
+    const std::string file = cells[0].substr(cells[0].find('`') + 1, cells[0].rfind('`') - 2);
+    const std::string hostType = std::to_string(std::stoi(cells[1]));
+    const auto entries = LineNumbers(cells[2]);
+    const auto nonEntries = LineNumbers(cells[3]);
+    const RunResult run = Invoke({"-t", hostType, "-f", "json", "--all", examples / file});
+    ASSERT_EQ(run.exitCode, 0) << file << ": " << run.err;
+    for (const auto& object : JsonLines(run.out)) {
+      const int64_t line = object["line"];
+      if (entries.count(line) != 0) {
+        EXPECT_NE(object["result"], 0) << file << " line " << line;
+      } else if (nonEntries.count(line) != 0) {
+        EXPECT_EQ(object["result"], 0) << file << " line " << line;
+      }
+    }
+    ++files;
+  }
+  EXPECT_GE(files, 10);
 }
 
 }  // namespace
