@@ -146,10 +146,9 @@ int main(int argc, char** argv) {
   app.add_option("--syst", options.syst, "The server's reply to SYST, to detect the host type");
   app.add_option("--cwd", options.currentDirectory, "Current remote directory (IBM mainframes)");
   app.add_option("--prefix", options.datasetPrefix, "Data set prefix (IBM mainframes)");
-  const std::map<std::string, OutputFormat> formats{
-      {"table", OutputFormat::kTable}, {"json", OutputFormat::kJson}, {"csv", OutputFormat::kCsv}};
-  app.add_option("-f,--format", options.format, "Output: table (default), json (JSON Lines), csv")
-      ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case));
+  std::string formatName = "table";
+  app.add_option("-f,--format", formatName, "Output: table (default), json (JSON Lines), csv")
+      ->transform(CLI::IsMember({"table", "json", "csv"}, CLI::ignore_case));
   app.add_flag("-a,--all", options.all, "Also show the lines that are no entry, marked");
   app.add_option("--encoding", options.encoding,
                  "Code page of the names (any iconv name: cp1252, cp437, latin1, ebcdic-us...); "
@@ -176,6 +175,9 @@ int main(int argc, char** argv) {
     return UsageError(error.what());
   }
 
+  const std::map<std::string, OutputFormat> formats{
+      {"table", OutputFormat::kTable}, {"json", OutputFormat::kJson}, {"csv", OutputFormat::kCsv}};
+  options.format = formats.at(formatName);
   if (options.listHostTypes) return ListHostTypes(options);
   std::optional<int32_t> givenHostType;
   if (!options.hostType.empty()) {
