@@ -4,6 +4,7 @@
 #include "decode/dispatch.h"
 
 #include "decode/host_ids.h"
+#include "hosts/pc_stacks.h"
 #include "scan/unix.h"
 
 namespace qorda {
@@ -22,6 +23,32 @@ void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const cha
     // IBM mainframes and midrange.
 
     // PC TCP/IP stacks.
+    case HOST_CHAMELEON:
+    case HOST_SUPER_TCP:
+      ParseChameleon(entry, line);
+      break;
+    case HOST_FTP_PC_TCP:
+      ParsePcTcp(entry, line);
+      break;
+    case HOST_IBM_PC_TCP_IP:
+      ParseIbmPcTcpIp(entry, line);
+      break;
+    case HOST_QB7Q_NOS:
+      ParseNos(entry, line);
+      break;
+    case HOST_NCSA_CUTCP:
+    case HOST_TGV_MULTINET:
+    case HOST_FTP_PC_TCP_3_0:
+    case HOST_WARFTPD:
+      ParseNcsa(entry, line, hostTypeId);
+      break;
+    case HOST_QVT_NET_2_3:
+    case HOST_MAC_NCSA:
+      ParseQvtNet(entry, line, hostTypeId);
+      break;
+    case HOST_QVT_NET_4_0:
+      ParseQvtNet4(entry, line);
+      break;
 
     // Mac, NetWare, OS/2 and PC-NFS servers.
 
