@@ -4,6 +4,7 @@
 #include "decode/dispatch.h"
 
 #include "decode/host_ids.h"
+#include "hosts/pc_servers.h"
 #include "hosts/pc_stacks.h"
 #include "scan/unix.h"
 
@@ -51,6 +52,37 @@ void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const cha
       break;
 
     // Mac, NetWare, OS/2 and PC-NFS servers.
+    case HOST_MAC_MORVO_SERVER:
+      ParseMacServer(entry, line, hostTypeId);
+      break;
+    case HOST_LUMBRIX:
+    case HOST_PCNFS_PRO:
+      ParsePcNfs(entry, line);
+      break;
+    case HOST_NETWARE_V4:
+      ParseNetWare4(entry, line, hostTypeId);
+      break;
+    case HOST_MAC_VERSATERM:
+      ParseVersaTerm(entry, line);
+      break;
+    case HOST_HELLSOFT:
+      ParseHellSoft(entry, line, hostTypeId);
+      break;
+    case HOST_IBM_OS2_WARP:
+      ParseOs2Warp(entry, line);
+      break;
+    case HOST_IBM_OS2:
+      ParseOs2(entry, line);
+      break;
+    case HOST_NOVELL_LWP:
+      ParseNovellLwp(entry, line);
+      break;
+    case HOST_REFLECTION:
+      ParseReflection(entry, line);
+      break;
+    case HOST_HUMMINGBIRD:
+      ParseHummingbird(entry, line, hostTypeId);
+      break;
 
     // Tandem, Stratus VOS, CONNECT:Enterprise, UniTree.
 
