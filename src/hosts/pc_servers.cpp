@@ -39,7 +39,7 @@ const char* SkipDigits(const char* text) {
 
 // NetWare v4 in fixed columns: the size ends before column 48, the month
 // stands at 51 and the day at 55, then ", yy", the time and "am" or "pm":
-//   -[RWCEAFMS] owner                       1234   Jan 12, 98  1:15 pm  name
+//   -rw-r--r--  owner                        1234   Jan 12, 98  1:15 pm  name
 void ReadNetWareColumns(ListingEntry& entry, char* line) {
   // Without the "," of 'Jan 12, 98' there is no year, time or name start to
   // find: the line gives nothing rather than a name from the wrong columns.
