@@ -1,0 +1,300 @@
+// Mac, NetWare, OS/2 and PC-NFS servers: MAC Morvo, HellSoft, Hummingbird,
+// NetWare v4, Novell LWP, OS/2, Reflection, VersaTerm, Lumbrix, PCNFS-Pro:
+//   d [RWCEAFMS] owner     512 Jan 12 1998  1:15 pm  Public Files
+#include "hosts/pc_servers.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "decode/host_ids.h"
+#include "scan/dates.h"
+#include "scan/pc_dates.h"
+#include "scan/text.h"
+#include "scan/unix.h"
+
+namespace qorda {
+namespace {
+
+// The name word of a Unix-like line, or its last word when the line has too
+// few words. The line is cut in front of it, so that the column words end
+// before the name. Null when the line has no name.
+char* CutAtNameWord(char* line, int nameWord) {
+  char* name = NthWord(line, nameWord);
+  if (name == nullptr || *name == '\0') name = LastWord(line);
+  if (*name == '\0') return nullptr;
+  if (name > line) name[-1] = '\0';
+  return name;
+}
+
+void SetDate(ListingEntry& entry, int year, int month, int day) {
+  entry.year = static_cast<uint16_t>(CompleteTwoDigitYear(year, month, day));
+  entry.month = static_cast<uint8_t>(month);
+  entry.day = static_cast<uint8_t>(day);
+}
+
+const char* SkipDigits(const char* text) {
+  while (IsDigit(*text)) ++text;
+  return text;
+}
+
+// NetWare v4 in fixed columns: the size ends before column 48, the month
+// stands at 51 and the day at 55, then ", yy", the time and "am" or "pm":
+//   -rw-r--r--  owner                        1234   Jan 12, 98  1:15 pm  name
+void ReadNetWareColumns(ListingEntry& entry, char* line) {
+  // Without the "," of 'Jan 12, 98' there is no year, time or name start to
+  // find: the line gives nothing rather than a name from the wrong columns.
+  const char* comma = std::strchr(TextAt(line, 55), ',');
+  if (comma == nullptr) return;
+
+  int sizeStart = 1;
+  for (int column = 47; column >= 1; --column) {
+    if (CharAt(line, column) == ' ') {
+      sizeStart = column + 1;
+      break;
+    }
+  }
+  entry.size = ScanInt64(TextAt(line, sizeStart));
+  entry.month = static_cast<uint8_t>(MonthFromLetters(TextAt(line, 51)));
+  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 55)));
+  int year = ScanInt(TextAt(comma, 2));
+  entry.year = static_cast<uint16_t>(year + (year < 70 ? 2000 : 1900));
+
+  const char* clock = TextAt(comma, 4);
+  while (*clock == ' ') ++clock;
+  int hour = ScanInt(clock);
+  const char* minuteText = TextAt(SkipDigits(clock), 1);  // past the ":"
+  entry.minute = static_cast<uint8_t>(ScanInt(minuteText));
+  const char* afterMinutes = SkipDigits(minuteText);
+  if (CharAt(afterMinutes, 1) == 'p' && hour < 12) hour += 12;
+  entry.hour = static_cast<uint8_t>(hour);
+
+  if (line[0] == 'd') entry.kind = KIND_DIRECTORY;
+  char* name = TextAt(line, static_cast<int>(afterMinutes - line) + 3);  // past " pm"
+  while (IsSpace(*name)) ++name;
+  Strip(name);
+  CopyName(entry, name);
+}
+
+// A VersaTerm line of 76 characters or fewer holds only the name and its
+// leader: 'read.me.........' or 'Documents/'.
+void ReadVersaTermName(ListingEntry& entry, char* line) {
+  for (char* cursor = line; *cursor != '\0'; ++cursor) {
+    if (*cursor == '/') {
+      *cursor = '\0';
+      entry.kind = KIND_DIRECTORY;
+      CopyName(entry, line);
+      return;
+    }
+    if (cursor[0] == '.' && cursor[1] == '.') {  // cursor[1] is at most the terminator
+      *cursor = '\0';
+      CopyName(entry, line);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void ParseMacServer(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  if (StartsWithNoCase(line, "total")) return;
+  char type = line[0];
+  // 'drwxr-xr-x folder 512 Jan 12 1999 Name': no second owner word.
+  char* name = CutAtNameWord(line, type == 'd' ? 7 : 8);
+  if (name == nullptr) return;
+  if (ToLower(type) == 'd') {
+    ParseUnixColumns(entry, line, 6, 4, 5, 6, 3, hostTypeId);
+    entry.kind = KIND_DIRECTORY;
+  } else {
+    ParseUnixColumns(entry, line, 7, 5, 6, 7, 4, hostTypeId);
+  }
+  CopyName(entry, name);
+}
+
+void ParseHellSoft(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  if (StartsWithNoCase(line, "total")) return;
+  char type = line[0];
+  char* name = CutAtNameWord(line, 8);
+  if (name == nullptr) return;
+  ParseUnixColumns(entry, line, 7, 5, 6, 7, 4, hostTypeId);
+  if (ToLower(type) == 'd') entry.kind = KIND_DIRECTORY;
+  CopyName(entry, name);
+}
+
+void ParseHummingbird(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  if (StartsWithNoCase(line, "total")) return;
+  // The size column moves: word 4 without a group column, word 6 when a
+  // further word stands before it.
+  int shift = 0;
+  const char* fourth = NthWord(line, 4);
+  const char* fifth = NthWord(line, 5);
+  if (fourth != nullptr && IsDigit(*fourth)) {
+    shift = -1;
+  } else if (fifth != nullptr) {
+    shift = IsDigit(*fifth) ? 0 : 1;
+  }
+  const char* name = NthWord(line, shift + 9);
+  if (name == nullptr || *name == '\0') name = LastWord(line);
+  if (*name != '\0') CopyName(entry, name);
+  if (ToLower(line[0]) == 'd' || IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
+  ParseUnixColumns(entry, line, shift + 8, shift + 6, shift + 7, shift + 8, shift + 5, hostTypeId);
+}
+
+void ParseNetWare4(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  (void)hostTypeId;  // both forms are NetWare's; its column rules apply
+  if (StartsWithNoCase(line, "total")) return;
+  char type = line[0];
+  char second = CharAt(line, 1);
+  if (second == 'r' || second == '-') {
+    ReadNetWareColumns(entry, line);
+    return;
+  }
+  if (second != ' ') return;
+
+  // 'd [RWCEAFMS] owner 512 Jan 12 1998 1:15 pm name': the year is a word of
+  // its own and the clock counts 12 hours.
+  char* name = CutAtNameWord(line, 10);
+  if (name == nullptr) return;
+  ParseUnixColumns(entry, line, 7, 5, 6, 8, 4, HOST_NETWARE_V4);
+  if (ToLower(type) == 'd') entry.kind = KIND_DIRECTORY;
+  CopyName(entry, name);
+}
+
+void ParseNovellLwp(ListingEntry& entry, char* line) {
+  if (FindText(line, "File(s)") != nullptr || !IsDigit(line[0])) return;  // "3 File(s) ..."
+  char* name = NthWord(line, 4);
+  if (name == nullptr || *name == '\0') name = LastWord(line);
+  CopyName(entry, name);
+  *name = '\0';
+  if (IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
+  if (const char* size = NthWord(line, 3)) entry.size = ScanInt64(size);  // "<DIR>" reads as 0
+  ParseDate(entry, line, DATE_MONTH_FIRST);
+  if (const char* time = NthWord(line, 2)) ParseTimeOfDay(entry, time);
+}
+
+void ParseOs2Warp(ListingEntry& entry, char* line) {
+  const char* name = NthWord(line, 6);
+  if (name == nullptr || *name == '\0') name = LastWord(line);
+  if (*name == '\0') return;
+
+  // Leading blanks make word 1 empty, so the size is word 2.
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  const char* date = NthWord(line, 4);
+  if (date != nullptr && std::strlen(date) > 8) {  // '12-18-96'
+    month = ScanInt(date);
+    day = ScanInt(TextAt(date, 3));
+    year = ScanInt(TextAt(date, 6));
+  }
+  const char* time = NthWord(line, 5);
+  if (time != nullptr && std::strlen(time) > 5) {  // '14:10'
+    entry.hour = static_cast<uint8_t>(ScanInt(time));
+    entry.minute = static_cast<uint8_t>(ScanInt(TextAt(time, 3)));
+  }
+  const char* size = NthWord(line, 2);
+  entry.size = size == nullptr ? 0 : ScanInt64(size);
+  SetDate(entry, year, month, day);
+  if (FindText(line, " DIR ") != nullptr) entry.kind = KIND_DIRECTORY;
+  CopyName(entry, name);
+}
+
+void ParseOs2(ListingEntry& entry, char* line) {
+  int length = static_cast<int>(std::strlen(line));
+  if (length > 52) CopyName(entry, line + 53);
+  if (IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
+  ParseDate(entry, TextAt(line, 35), DATE_MONTH_FIRST);
+  ParseTimeOfDay(entry, TextAt(line, 46));
+  if (length <= 16) return;  // no size column
+
+  // The size is the word that covers column 16; a long size starts left of it.
+  int sizeStart = 17;
+  if (line[16] != ' ') {
+    sizeStart = 16;
+    while (sizeStart > 0 && line[sizeStart - 1] != ' ') --sizeStart;
+  }
+  entry.size = ScanInt64(TextAt(line, sizeStart));
+}
+
+void ParseReflection(ListingEntry& entry, char* line) {
+  if (std::strlen(line) > 44) CopyName(entry, line + 45);
+  if (IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
+  ParseDate(entry, TextAt(line, 12), DATE_MONTH_FIRST);
+  ParseTimeOfDay(entry, TextAt(line, 22));
+  const char* field = TextAt(line, 27);
+  if (CharAt(line, 26) == ' ') {
+    while (*field == ' ') ++field;
+  }
+  if (*field != '<') entry.size = ScanInt64(field);  // "<DIR>"
+}
+
+void ParseVersaTerm(ListingEntry& entry, char* line) {
+  std::size_t length = std::strlen(line);
+  if (length <= 76) {
+    ReadVersaTermName(entry, line);
+    return;
+  }
+  // From here every column up to 76 lies inside the line. The cuts below
+  // write terminators inside it, so the columns are read directly.
+
+  // 'Documents/......': cut the leader back from column 30 to the name.
+  int nameEnd = 30;
+  if (line[30] == '.') {
+    while (nameEnd > 0 && line[nameEnd] == '.') line[nameEnd--] = '\0';
+  }
+  bool isDirectory = line[nameEnd] == '/';
+  if (isDirectory) line[nameEnd] = '\0';
+  // The leader may run on past column 31; dots behind it pad the fields.
+  std::size_t fieldsStart = 31;
+  while (line[fieldsStart] == '.') line[fieldsStart++] = '\0';
+  for (std::size_t column = fieldsStart; column < length; ++column) {
+    if (line[column] == '.') line[column] = ' ';
+  }
+
+  entry.size = ScanInt64(line + 41);
+  int hour = ScanInt(line + 65);
+  if (line[71] == 'P' && hour < 12) hour += 12;
+  entry.hour = static_cast<uint8_t>(hour);
+  entry.minute = static_cast<uint8_t>(ScanInt(line + 68));
+  SetDate(entry, ScanInt(line + 76), MonthFromName(line + 57), ScanInt(line + 61));
+  if (isDirectory) entry.kind = KIND_DIRECTORY;
+  CopyName(entry, line);
+}
+
+void ParsePcNfs(ListingEntry& entry, char* line) {
+  // Drops ".", ".." and every line that begins with a blank.
+  if (line[0] == ' ' || line[0] == '.' || std::strlen(line) <= 13) return;
+
+  // The name field is columns 0 to 11, base name and extension apart:
+  // 'README  TXT ' is README.TXT, 'FILENAME EXT' is FILENAME.EXT.
+  char name[13];
+  std::memcpy(name, line, 12);
+  name[12] = '\0';
+  if (name[9] != ' ') {
+    name[8] = '.';
+    if (name[7] == ' ') {
+      int length = 0;
+      while (length < 8 && name[length] != ' ') ++length;
+      name[length++] = '.';
+      for (int column = 9; column < 12 && name[column] != ' '; ++column) {
+        name[length++] = name[column];
+      }
+      name[length] = '\0';
+    }
+  }
+  Strip(name);
+  CopyName(entry, name);
+
+  const char* sizeField = TextAt(line, 13);
+  if (IsDirMarker(sizeField)) {
+    entry.kind = KIND_DIRECTORY;
+  } else {
+    entry.size = ScanInt64(sizeField);
+  }
+  entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 29)));  // the decoder completes it
+  entry.month = static_cast<uint8_t>(ScanInt(TextAt(line, 23)));
+  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 26)));
+  entry.hour = static_cast<uint8_t>(HourFromMeridiem(ScanInt(TextAt(line, 33)), CharAt(line, 38)));
+  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 36)));
+}
+
+}  // namespace qorda

@@ -1,0 +1,298 @@
+// FTP servers of PC and early Macintosh TCP/IP stacks: Chameleon and Super
+// TCP, NOS, NCSA/CUTCP and its kin, PC/TCP, IBM PC TCP/IP and QVT/Net:
+//   README.TXT        1,234  Jan 12 1999  9:05
+#include "hosts/pc_stacks.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "decode/host_ids.h"
+#include "scan/dates.h"
+#include "scan/pc_dates.h"
+#include "scan/text.h"
+#include "scan/unix.h"
+
+namespace qorda {
+namespace {
+
+constexpr bool IsBlankOrTab(char c) {
+  return c == ' ' || c == '\t';
+}
+
+bool StartsWith(const char* text, const char* prefix) {
+  return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+}
+
+// "Files match 3" and "Directories match 1" close a listing.
+bool IsMatchSummary(const char* line) {
+  return StartsWith(line, "Files match") || StartsWith(line, "Directories match");
+}
+
+bool EndsInSlash(const char* text, std::size_t length) {
+  return length > 0 && (text[length - 1] == '/' || text[length - 1] == '\\');
+}
+
+// Word fromEnd counted from the end of the text (1 is the last word), words
+// separated by blanks and tabs; null when the text has fewer words.
+char* WordFromEnd(char* text, int fromEnd) {
+  char* cursor = text + std::strlen(text);
+  for (int word = 0; word < fromEnd; ++word) {
+    while (cursor > text && IsBlankOrTab(cursor[-1])) --cursor;
+    if (cursor == text) return nullptr;
+    while (cursor > text && !IsBlankOrTab(cursor[-1])) --cursor;
+  }
+  return cursor;
+}
+
+void SetDate(ListingEntry& entry, int year, int month, int day) {
+  entry.year = static_cast<uint16_t>(CompleteTwoDigitYear(year, month, day));
+  entry.month = static_cast<uint8_t>(month);
+  entry.day = static_cast<uint8_t>(day);
+}
+
+// QVT/Net 4.0 with the size first; the caller has checked that the line is
+// longer than 34 characters:
+//   1234          05-12-97  14:10    readme.txt
+void ReadSizeFirstLine(ListingEntry& entry, char* line) {
+  char* name = line + 34;
+  line[33] = '\0';
+  entry.size = ScanInt64(line);  // "[dir]" reads as 0
+  SetDate(entry, ScanInt(TextAt(line, 20)), ScanInt(TextAt(line, 14)), ScanInt(TextAt(line, 17)));
+  entry.hour = static_cast<uint8_t>(ScanInt(TextAt(line, 25)));
+  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 28)));
+  if (FindText(line, "[dir]") != nullptr) entry.kind = KIND_DIRECTORY;
+  CopyName(entry, name);
+}
+
+// QVT/Net 4.0 with the name first and the size field covering column 44;
+// the caller has checked that the line is longer than 44 characters:
+//   read me.txt                          1234  05-12-1997  14:10
+void ReadNameFirstLine(ListingEntry& entry, char* line) {
+  int blank = 44;
+  while (blank > 0 && !IsBlankOrTab(line[blank])) --blank;
+  int nameEnd = blank;
+  while (nameEnd > 0 && IsBlankOrTab(line[nameEnd - 1])) --nameEnd;
+  const char* field = line + blank;
+  while (IsBlankOrTab(*field)) ++field;
+
+  entry.size = *field == '[' ? 0 : ScanInt64(field);
+  const char* cursor = field;
+  while (*cursor != '\0' && *cursor != ' ') ++cursor;
+  int month = ScanInt(cursor);
+  int day = 0;
+  int year = 0;
+  if (const char* dash = std::strchr(cursor, '-')) {
+    day = ScanInt(dash + 1);
+    if (const char* yearDash = std::strchr(dash + 1, '-')) {
+      // '05-12-1997': the last two digits of the year.
+      cursor = TextAt(yearDash, 3);
+      year = ScanInt(cursor);
+      while (*cursor != '\0' && *cursor != ' ') ++cursor;
+      while (*cursor == ' ') ++cursor;
+      entry.hour = static_cast<uint8_t>(ScanInt(cursor));
+      entry.minute = static_cast<uint8_t>(ScanInt(TextAt(cursor, 3)));
+    }
+  }
+  SetDate(entry, year, month, day);
+  if (StartsWithNoCase(field, "[dir]")) entry.kind = KIND_DIRECTORY;
+  // Cut last: with no blank before column 44 the name is empty and the
+  // field starts at column 0.
+  line[nameEnd] = '\0';
+  CopyName(entry, line);
+}
+
+}  // namespace
+
+int CountWords(const char* text) {
+  if (text == nullptr) return 0;
+  int words = 0;
+  for (bool inWord = false; *text != '\0'; ++text) {
+    bool separator = IsBlankOrTab(*text);
+    if (!separator && !inWord) ++words;
+    inWord = !separator;
+  }
+  return words;
+}
+
+void ParseGroupedSize(ListingEntry& entry, const char* text) {
+  if (text == nullptr) return;
+  while (IsBlankOrTab(*text)) ++text;
+  // The whole run is read, however long, so that leading zeros or commas
+  // never cut a size short; a value beyond 64 bits saturates.
+  constexpr uint64_t kLargest = INT64_MAX;
+  uint64_t value = 0;
+  for (; IsDigit(*text) || *text == ','; ++text) {
+    if (*text == ',') continue;
+    auto digit = static_cast<uint64_t>(*text - '0');
+    value = value > (kLargest - digit) / 10 ? kLargest : value * 10 + digit;
+  }
+  entry.size = static_cast<int64_t>(value);
+}
+
+void ParseChameleon(ListingEntry& entry, char* line) {
+  if (IsMatchSummary(line)) return;
+  // The time of day closes the line; cut it off with the blank before it.
+  // A ":" in columns 0 to 2 has no hour in front of it: it belongs to the
+  // name ('a:b 12 12-01-99'), and the line has no time.
+  char* colon = std::strrchr(line, ':');
+  if (colon != nullptr && colon - line >= 3) {
+    ParseTimeOfDay(entry, colon - 2);
+    colon[-3] = '\0';
+  }
+  if (const char* date = NthWord(line, 3)) ParseDate(entry, date, DATE_MONTH_FIRST);
+  if (IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
+  if (char* blank = std::strchr(line, ' ')) {
+    *blank = '\0';
+    if (entry.kind != KIND_DIRECTORY) ParseGroupedSize(entry, blank + 1);
+  }
+  CopyName(entry, line);
+}
+
+void ParseNos(ListingEntry& entry, char* line) {
+  constexpr std::size_t kRightEntry = 41;
+  constexpr std::size_t kNameField = 13;
+  if (FindText(line, "Disk si") != nullptr) return;  // "Disk size 1,440K ..."
+  char* item = std::strlen(line) > kRightEntry ? line + kRightEntry : line;
+  if (std::strlen(item) <= kNameField) return;
+  const char* rest = item + kNameField;
+  while (*rest == ' ') ++rest;
+
+  char name[kNameField + 1];
+  std::memcpy(name, item, kNameField);
+  name[kNameField] = '\0';
+  auto nameLength = static_cast<std::size_t>(Strip(name));
+  if (nameLength > 0) {
+    if (EndsInSlash(name, nameLength)) {
+      name[nameLength - 1] = '\0';
+      entry.kind = KIND_DIRECTORY;
+    }
+    CopyName(entry, name);
+  }
+  if (*rest == '\0') return;
+
+  // 'SRC/          12:05  3/04/95' and 'AUTOEXEC.BAT  1,234  12:05  3/04/95'
+  if (entry.kind == KIND_DIRECTORY) {
+    ParseTimeOfDay(entry, rest);
+    if (const char* date = NthWord(rest, 2)) ParseDate(entry, date, DATE_MONTH_FIRST);
+    return;
+  }
+  ParseGroupedSize(entry, rest);
+  if (const char* time = NthWord(rest, 2)) ParseTimeOfDay(entry, time);
+  // A file's numeric date is read month first, as a directory's is, so
+  // that both show the same date for the same text.
+  if (const char* date = NthWord(rest, 3)) ParseDate(entry, date, DATE_MONTH_FIRST);
+}
+
+void ParseNcsa(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  int words = CountWords(line);
+  // WarFTPD and others answer with Unix long listings: '-rw-r--r-- 1 ...'.
+  if (words >= 9 && CharAt(line, 1) == 'r') {
+    ParseUnixLine(entry, line, hostTypeId);
+    return;
+  }
+  if (IsMatchSummary(line) || words <= 3) return;
+
+  char* sizeWord = NthWord(line, words - 2);
+  char* dateWord = NthWord(line, words - 1);
+  char* timeWord = NthWord(line, words);
+  // Tabs between the columns hide words from NthWord: take the last three
+  // from the end with tabs as separators, so the line reads as if blanks
+  // separated them.
+  if (timeWord == nullptr) {
+    sizeWord = WordFromEnd(line, 3);
+    dateWord = WordFromEnd(line, 2);
+    timeWord = WordFromEnd(line, 1);
+  }
+  if (sizeWord == nullptr || dateWord == nullptr || timeWord == nullptr) return;
+
+  char* nameEnd = sizeWord;
+  while (nameEnd > line && IsBlankOrTab(nameEnd[-1])) --nameEnd;
+  if (IsDirMarker(sizeWord)) {
+    entry.kind = KIND_DIRECTORY;
+  } else {
+    entry.size = ScanInt64(sizeWord);
+  }
+  ParseDate(entry, dateWord, 0);  // only 'Jan-12-99'; a numeric date stays 0
+  ParseTimeOfDay(entry, timeWord);
+  *nameEnd = '\0';
+  CopyName(entry, line);
+}
+
+void ParsePcTcp(ListingEntry& entry, char* line) {
+  if (std::strlen(line) <= 53 || StartsWithNoCase(line, "Dirs:")) return;
+  // The date columns lie behind the cut at column 30: read them first.
+  int year = ScanInt(TextAt(line, 53));
+  int month = MonthFromName(TextAt(line, 37));
+  int day = ScanInt(TextAt(line, 41));
+  int hour = ScanInt(TextAt(line, 44));
+  int minute = ScanInt(TextAt(line, 47));
+  line[30] = '\0';
+  char* name = LastWord(line);
+  if (*name == '\0') return;
+
+  // Unlike the other stacks, a missing year becomes 1900.
+  if (year < 50 && month != 0 && day != 0) {
+    year += 2000;
+  } else if (year < 1900) {
+    year += 1900;
+  }
+  entry.year = static_cast<uint16_t>(year);
+  entry.month = static_cast<uint8_t>(month);
+  entry.day = static_cast<uint8_t>(day);
+  entry.hour = static_cast<uint8_t>(hour);
+  entry.minute = static_cast<uint8_t>(minute);
+  CopyName(entry, name);
+  if (IsDirMarker(line)) {
+    entry.kind = KIND_DIRECTORY;
+    return;
+  }
+  // A name that fills columns 0 to 29 has no size in front of it.
+  if (name > line) {
+    name[-1] = '\0';
+    entry.size = ScanInt64(line);
+  }
+}
+
+void ParseIbmPcTcpIp(ListingEntry& entry, char* line) {
+  constexpr const char* kHeadings[] = {"volume label", "Volume Serial", "Directory of", " bytes "};
+  if (std::strlen(line) <= 40) return;
+  for (const char* heading : kHeadings) {
+    if (FindText(line, heading) != nullptr) return;
+  }
+  SetDate(entry, ScanInt(TextAt(line, 6)), ScanInt(line), ScanInt(TextAt(line, 3)));
+  entry.hour = static_cast<uint8_t>(HourFromMeridiem(ScanInt(TextAt(line, 10)), CharAt(line, 15)));
+  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 13)));
+  CopyName(entry, TextAt(line, 40));
+  if (FindText(line, "<DIR>") != nullptr) {
+    entry.kind = KIND_DIRECTORY;
+    return;
+  }
+  entry.size = ScanInt64(TextAt(line, 16));
+}
+
+void ParseQvtNet(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  // MAC NCSA names may hold blanks; QVT/Net 2/3 lists the name first.
+  if (hostTypeId == HOST_QVT_NET_2_3) {
+    if (char* blank = std::strchr(line, ' ')) *blank = '\0';
+  }
+  // An empty line, or a QVT/Net 2/3 line that begins with a blank, has no
+  // last character to test and gives an empty name.
+  std::size_t length = std::strlen(line);
+  if (length == 0) return;
+  if (EndsInSlash(line, length)) {
+    line[length - 1] = '\0';
+    entry.kind = KIND_DIRECTORY;
+  }
+  CopyName(entry, line);
+}
+
+void ParseQvtNet4(ListingEntry& entry, char* line) {
+  std::size_t length = std::strlen(line);
+  if (length > 34 && line[16] == '-' && line[19] == '-') {
+    ReadSizeFirstLine(entry, line);
+  } else if (length > 44) {
+    ReadNameFirstLine(entry, line);
+  }
+}
+
+}  // namespace qorda
