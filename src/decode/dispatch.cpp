@@ -4,23 +4,24 @@
 #include "decode/dispatch.h"
 
 #include "decode/host_ids.h"
-#include "hosts/minicomputers.h"
-#include "hosts/small_systems.h"
+#include "hosts/as400.h"
 #include "hosts/bull_primos.h"
-#include "hosts/tandem_vos.h"
+#include "hosts/minicomputers.h"
 #include "hosts/mlsd.h"
-#include "hosts/vms.h"
-#include "hosts/windows.h"
+#include "hosts/mvs.h"
 #include "hosts/pc_servers.h"
 #include "hosts/pc_stacks.h"
+#include "hosts/small_systems.h"
+#include "hosts/tandem_vos.h"
+#include "hosts/vm_cms.h"
+#include "hosts/vms.h"
+#include "hosts/windows.h"
 #include "scan/unix.h"
 
 namespace qorda {
 
 void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const char* currentDirectory,
                   const char* datasetPrefix) {
-  (void)currentDirectory;
-  (void)datasetPrefix;
   switch (hostTypeId) {
     // Windows and DOS-style servers.
     case HOST_MICROSOFT_NT:
@@ -56,6 +57,26 @@ void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const cha
       break;
 
     // IBM mainframes and midrange.
+    case HOST_IBM_MVS:
+      ParseMvs(entry, line, currentDirectory);
+      break;
+    case HOST_IBM_MVS_C_SERVER:
+      ParseMvsCServer(entry, line, currentDirectory);
+      break;
+    case HOST_IBM_MVS_KNET:
+      ParseMvsKnet(entry, line, datasetPrefix);
+      break;
+    case HOST_IBM_SPARTACUS_KNET:
+      ParseSpartacusKnet(entry, line);
+      break;
+    case HOST_IBM_VM:
+      ParseVmCms(entry, line, currentDirectory);
+      break;
+    case HOST_IBM_AS_400:
+    case HOST_IBM_AS_400_MM_DD_YY:
+    case HOST_IBM_AS_400_DD_MM_YY:
+      ParseAs400(entry, line, hostTypeId);
+      break;
 
     // PC TCP/IP stacks.
     case HOST_CHAMELEON:

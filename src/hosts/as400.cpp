@@ -1,0 +1,169 @@
+// IBM AS/400 servers; the date order is the host type's:
+//   MYUSER          4096 01/05/16 12:34:56 *FILE      MYFILE.FILE
+//   MYUSER                                 *MEM       MYFILE.FILE/MYMEMBER.MBR
+#include "hosts/as400.h"
+
+#include <cstring>
+
+#include "decode/host_ids.h"
+#include "scan/dates.h"
+#include "scan/text.h"
+
+namespace qorda {
+namespace {
+
+// Member memory. A member line ('*MEM  MYFILE.FILE/MYMEMBER.MBR') shows no
+// date, time or size of its own; it takes those of the line decoded before
+// it, which is its file's line when a listing is decoded in order. Fed by
+// every star-shape line that is no member (date and time) and by every line
+// that reaches the size column (size); read by star-shape member lines. One
+// record for the whole process, zero at load and never reset, tied to no
+// connection or listing, and not locked: the caller decodes the lines of one
+// listing in order, one listing at a time, from one thread.
+struct As400MemberMemory {
+  uint16_t year;
+  uint8_t month, day, hour, minute, second;
+  int64_t size;
+};
+As400MemberMemory gAs400MemberMemory = {};
+
+struct DateOrderRow {
+  int32_t hostTypeId;
+  uint32_t order;
+};
+constexpr DateOrderRow kDateOrders[] = {
+    {HOST_IBM_AS_400, DATE_YEAR_FIRST},
+    {HOST_IBM_AS_400_MM_DD_YY, DATE_MONTH_FIRST},
+    {HOST_IBM_AS_400_DD_MM_YY, DATE_DAY_FIRST},
+};
+
+uint32_t DateOrderFor(int32_t hostTypeId) {
+  for (const DateOrderRow& row : kDateOrders) {
+    if (row.hostTypeId == hostTypeId) return row.order;
+  }
+  return DATE_YEAR_FIRST;
+}
+
+// Object types are compared over exactly three characters: "*FILE" is FIL.
+bool IsType(const char* type, const char* name) {
+  return std::strncmp(type, name, 3) == 0;
+}
+
+constexpr const char* kDirectoryTypes[] = {"DIR", "DDI", "LIB", "FLR"};
+
+bool IsDirectoryType(const char* type) {
+  for (const char* name : kDirectoryTypes) {
+    if (IsType(type, name)) return true;
+  }
+  return false;
+}
+
+// Lines without a "*": the slash shape has the date's "/" at column 26, the
+// plain shape writes every column two further left.
+struct ColumnShape {
+  int type;
+  int date;
+  int time;
+  int name;
+};
+constexpr ColumnShape kSlashShape = {43, 24, 33, 53};
+constexpr ColumnShape kPlainShape = {41, 22, 31, 51};
+
+// The start of the word in front of the one at next: two characters back,
+// then back to behind the nearest blank, never before the line.
+const char* StartOfWordBefore(const char* line, const char* next) {
+  const char* at = next - line >= 2 ? next - 2 : line;
+  while (at > line && *at != ' ') --at;
+  return *at == ' ' ? at + 1 : at;
+}
+
+void RecallMember(ListingEntry& entry) {
+  entry.year = gAs400MemberMemory.year;
+  entry.month = gAs400MemberMemory.month;
+  entry.day = gAs400MemberMemory.day;
+  entry.hour = gAs400MemberMemory.hour;
+  entry.minute = gAs400MemberMemory.minute;
+  entry.second = gAs400MemberMemory.second;
+  entry.size = gAs400MemberMemory.size;
+}
+
+void RememberDateAndTime(const ListingEntry& entry) {
+  gAs400MemberMemory.year = entry.year;
+  gAs400MemberMemory.month = entry.month;
+  gAs400MemberMemory.day = entry.day;
+  gAs400MemberMemory.hour = entry.hour;
+  gAs400MemberMemory.minute = entry.minute;
+  gAs400MemberMemory.second = entry.second;
+}
+
+// 'size date time *TYPE name': the three words in front of the "*" are read
+// backwards from it.
+void ReadStarShape(ListingEntry& entry, char* line, char* star, uint32_t order) {
+  const char* type = star + 1;
+  if (IsDirectoryType(type)) entry.kind = KIND_DIRECTORY;
+  char* name = star;
+  while (*name != '\0' && *name != ' ') ++name;
+  while (*name == ' ' || *name == '\t') ++name;
+
+  if (IsType(type, "MEM")) {
+    RecallMember(entry);
+  } else {
+    const char* time = StartOfWordBefore(line, star);
+    ParseTimeOfDay(entry, time);
+    const char* date = StartOfWordBefore(line, time);
+    ParseDate(entry, date, order);
+    entry.size = ScanInt64(StartOfWordBefore(line, date));
+    RememberDateAndTime(entry);
+  }
+
+  // 'QOpenSys/' is a directory; '/home/user/notes.txt' and
+  // 'MYFILE.FILE/MYMEMBER.MBR' are shown by their last part.
+  const std::size_t length = std::strlen(name);
+  if (length > 0 && name[length - 1] == '/') name[length - 1] = '\0';
+  const char* lastSlash = std::strrchr(name, '/');
+  CopyName(entry, lastSlash != nullptr ? lastSlash + 1 : name);
+}
+
+// False for a member line, which these shapes drop.
+bool ReadColumnShape(ListingEntry& entry, const char* line, const ColumnShape& shape,
+                     uint32_t order) {
+  const char* type = TextAt(line, shape.type);
+  if (IsType(type, "MEM")) return false;
+  if (IsDirectoryType(type)) entry.kind = KIND_DIRECTORY;
+  ParseDate(entry, TextAt(line, shape.date), order);
+  ParseTimeOfDay(entry, TextAt(line, shape.time));
+  CopyName(entry, TextAt(line, shape.name));
+  return true;
+}
+
+// A size that reaches column 20 ('123456789' in columns 12 to 20) is the word
+// that covers that column.
+void ReadSizeColumn(ListingEntry& entry, const char* line) {
+  if (CharAt(line, 20) != ' ') {
+    int start = 1;
+    for (int column = 20; column >= 1; --column) {
+      if (CharAt(line, column) == ' ') {
+        start = column + 1;
+        break;
+      }
+    }
+    entry.size = ScanInt64(TextAt(line, start));
+  }
+  gAs400MemberMemory.size = entry.size;
+}
+
+}  // namespace
+
+void ParseAs400(ListingEntry& entry, char* line, int32_t hostTypeId) {
+  const uint32_t order = DateOrderFor(hostTypeId);
+  if (std::strlen(line) <= 51) return;
+  if (char* star = FindText(TextAt(line, 16), "*")) {
+    ReadStarShape(entry, line, star, order);
+  } else {
+    const ColumnShape& shape = CharAt(line, 26) == '/' ? kSlashShape : kPlainShape;
+    if (!ReadColumnShape(entry, line, shape, order)) return;
+  }
+  ReadSizeColumn(entry, line);
+}
+
+}  // namespace qorda

@@ -1,0 +1,273 @@
+// IBM MVS servers (the host's own, the C-Server, KNET, Spartacus KNET):
+//   Volume Unit    Referred Ext Used Recfm Lrecl BlkSz Dsorg Dsname
+//   WYOSPT 3420   2003/03/28  1    9  FB     100 27900  PS  BACKUP.PASSWORD
+#include "hosts/mvs.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "scan/columns.h"
+#include "scan/dates.h"
+#include "scan/text.h"
+
+namespace qorda {
+namespace {
+
+// "USER.DATA." for the current directory 'USER.DATA'; at most this long.
+constexpr int kMaxPrefixLength = 259;
+
+struct DirectoryPrefix {
+  char text[kMaxPrefixLength + 1];
+  int length;
+};
+
+// The caller's current directory as a qualifier prefix: the quotes of a fully
+// qualified name go, a "." closes the last qualifier, a longer text is cut.
+DirectoryPrefix BuildDirectoryPrefix(const char* currentDirectory) {
+  DirectoryPrefix prefix{};
+  if (currentDirectory == nullptr || strnlen(currentDirectory, 2) < 2) return prefix;
+  const char* from = currentDirectory[0] == '\'' ? currentDirectory + 1 : currentDirectory;
+  while (prefix.length < kMaxPrefixLength && from[prefix.length] != '\0' &&
+         from[prefix.length] != '\'') {
+    prefix.text[prefix.length] = from[prefix.length];
+    ++prefix.length;
+  }
+  // The "." goes only where it fits: a 259-character prefix stays as it is.
+  if (prefix.length > 0 && prefix.text[prefix.length - 1] != '.' &&
+      prefix.length < kMaxPrefixLength) {
+    prefix.text[prefix.length++] = '.';
+  }
+  prefix.text[prefix.length] = '\0';
+  return prefix;
+}
+
+// USER.DATA.CNTL listed under 'USER.DATA' is shown as CNTL.
+void RemovePrefix(ListingEntry& entry, const DirectoryPrefix& prefix) {
+  if (entry.name[0] == '\0' || prefix.length == 0) return;
+  if (std::strncmp(entry.name, prefix.text, prefix.length) != 0) return;
+  std::size_t rest = std::strlen(entry.name) - prefix.length;
+  std::memmove(entry.name, entry.name + prefix.length, rest + 1);
+}
+
+bool BeginsWithMigrated(const char* line) {
+  return StartsWithNoCase(line, "Migrated");
+}
+
+// The Referred column: 05/16/01 reads month first; 2001/05/16 fails that
+// reading (month 2001) and is read year first.
+void ReadColumnDate(ListingEntry& entry, const ColumnLine& line) {
+  if (!IsDigit(ColumnChar(line, 14))) return;
+  const char* date = ColumnText(line, 14);
+  ParseDate(entry, date, DATE_MONTH_FIRST);
+  if (entry.year == 0) ParseDate(entry, date, DATE_YEAR_FIRST);
+}
+
+struct ColumnSet {
+  int size;  // the size is the number that covers this column
+  int name;
+};
+
+// A four-digit year ("/" at column 21) moves the later columns two right.
+ColumnSet ChooseColumns(const ColumnLine& line) {
+  return ColumnChar(line, 21) == '/' ? ColumnSet{49, 56} : ColumnSet{47, 54};
+}
+
+void ReadColumnSize(ListingEntry& entry, const ColumnLine& line, int sizeColumn) {
+  int start = sizeColumn;
+  while (start >= 0 && ColumnChar(line, start) != ' ' && ColumnChar(line, start) != '\0') --start;
+  entry.size = ScanInt64(ColumnText(line, start + 1));
+}
+
+const char* ColumnName(const ColumnLine& line, int nameColumn) {
+  const char* name = ColumnText(line, nameColumn);
+  while (*name == ' ' || *name == '\t') ++name;
+  return name;
+}
+
+// Member statistics carry the change date and time with the line count behind
+// them: 'MEMBER1   01.00 2001/05/10 2001/05/16 12:34    10 ...'. Eleven
+// characters before the time's ":" lands on a two-digit year either way.
+void ReadTimeAnchoredFields(ListingEntry& entry, const ColumnLine& line, const char* rest) {
+  const char* colon = std::strrchr(rest, ':');
+  if (colon == nullptr) return;
+  const int column = static_cast<int>(colon - line.text);
+  if (column < 11 || !IsDigit(ColumnChar(line, column - 11))) return;
+  ParseDate(entry, ColumnText(line, column - 11), DATE_YEAR_FIRST);
+  ParseTimeOfDay(entry, ColumnText(line, column - 2));
+  if (CharAt(colon, 1) == '\0' || CharAt(colon, 2) == '\0') return;
+  const char* size = TextAt(colon, 3);
+  while (*size == ' ' || *size == '\t') ++size;
+  if (*size != '\0') entry.size = ScanInt64(size);
+}
+
+// The first width columns: a member name in a list without statistics.
+void CopyLeadingColumns(ListingEntry& entry, const ColumnLine& line, int width) {
+  const int length = line.length < width ? line.length : width;
+  std::memcpy(entry.name, line.text, length);
+  entry.name[length] = '\0';
+}
+
+bool HasColumnMarkers(const char* line) {
+  // Tapes and VSAM clusters show no date or size columns.
+  return FindText(line, "Not Direct Acc") != nullptr || FindText(line, " VSAM ") != nullptr;
+}
+
+void ReadMvsFields(ListingEntry& entry, const ColumnLine& line) {
+  // 'WYOSPT 3420 ...': a six-character volume name, then the unit.
+  const bool volumeFirst = ColumnChar(line, 6) == ' ' && ColumnChar(line, 7) != ' ';
+  if (line.length > 50 && !volumeFirst && !BeginsWithMigrated(line.text)) {
+    char* blank = std::strchr(line.text, ' ');
+    if (blank == nullptr) return;
+    *blank = '\0';
+    const char* rest = blank + 1;
+    if (FindText(rest, "MIGRAT") != nullptr) return;
+    CopyName(entry, line.text);
+    if (FindText(rest, " PO ") != nullptr) entry.kind = KIND_DIRECTORY;
+    ReadTimeAnchoredFields(entry, line, rest);
+    return;
+  }
+  if (line.length > 54 && !HasColumnMarkers(line.text)) {
+    if (ColumnChar(line, 0) == ' ') return;
+    if (FindText(line.text, "Lrecl") == nullptr) {
+      const ColumnSet columns = ChooseColumns(line);
+      if (FindText(line.text, " PO ") != nullptr) {
+        ReadColumnDate(entry, line);
+        ReadColumnSize(entry, line, columns.size);
+        CopyName(entry, ColumnName(line, columns.name));
+        entry.kind = KIND_DIRECTORY;
+        return;
+      }
+      if (!(ColumnChar(line, 8) == ' ' && IsDigit(ColumnChar(line, 10)))) {
+        ReadColumnDate(entry, line);
+        ReadColumnSize(entry, line, columns.size);
+        const char* lastBlank = std::strrchr(line.text, ' ');
+        CopyName(entry, lastBlank != nullptr ? lastBlank + 1 : line.text);
+        return;
+      }
+    }
+  }
+  // Member lists without statistics, headings and single names.
+  if (ColumnChar(line, 0) == ' ') return;
+  if (ColumnChar(line, 8) == ' ' || line.length <= 8) {
+    CopyLeadingColumns(entry, line, 8);
+    Strip(entry.name);
+  } else if (std::strchr(line.text, ' ') == nullptr) {
+    CopyName(entry, line.text);
+  }
+}
+
+void ReadCServerFields(ListingEntry& entry, const ColumnLine& line) {
+  if (line.length > 50 && !HasColumnMarkers(line.text) && FindText(line.text, "Lrecl") == nullptr &&
+      ColumnChar(line, 0) != ' ' && !BeginsWithMigrated(line.text)) {
+    char* blank = std::strchr(line.text, ' ');
+    if (blank == nullptr) return;
+    *blank = '\0';
+    const char* rest = blank + 1;
+    if (FindText(rest, "MIGRAT") != nullptr) return;
+    if (FindText(rest, " PO ") != nullptr) {
+      // The columns behind the cut keep their offsets.
+      ReadColumnDate(entry, line);
+      CopyName(entry, ColumnName(line, ChooseColumns(line).name));
+      entry.kind = KIND_DIRECTORY;
+      return;
+    }
+    CopyName(entry, line.text);
+    ReadTimeAnchoredFields(entry, line, rest);
+    return;
+  }
+  if (line.length > 54 && !HasColumnMarkers(line.text)) {
+    if (ColumnChar(line, 0) == ' ') return;
+    if (FindText(line.text, "Lrecl") == nullptr) {
+      const bool isPartitioned = FindText(line.text, " PO ") != nullptr;
+      if (!isPartitioned && ColumnChar(line, 9) == ' ' && IsDigit(ColumnChar(line, 10))) {
+        CopyLeadingColumns(entry, line, 9);
+        return;
+      }
+      ReadColumnDate(entry, line);
+      CopyName(entry, ColumnName(line, ChooseColumns(line).name));
+      if (isPartitioned) entry.kind = KIND_DIRECTORY;
+      return;
+    }
+  }
+  // This server pads member names to nine columns and keeps the blanks.
+  if (ColumnChar(line, 0) == ' ') return;
+  if (ColumnChar(line, 9) == ' ' || line.length <= 9) {
+    CopyLeadingColumns(entry, line, 9);
+  } else if (std::strchr(line.text, ' ') == nullptr) {
+    CopyName(entry, line.text);
+  }
+}
+
+}  // namespace
+
+void ParseMvs(ListingEntry& entry, char* line, const char* currentDirectory) {
+  const DirectoryPrefix prefix = BuildDirectoryPrefix(currentDirectory);
+  ReadMvsFields(entry, MakeColumnLine(line));
+  RemovePrefix(entry, prefix);
+}
+
+void ParseMvsCServer(ListingEntry& entry, char* line, const char* currentDirectory) {
+  const DirectoryPrefix prefix = BuildDirectoryPrefix(currentDirectory);
+  ReadCServerFields(entry, MakeColumnLine(line));
+  RemovePrefix(entry, prefix);
+}
+
+void ParseMvsKnet(ListingEntry& entry, char* line, const char* datasetPrefix) {
+  char prefix[128];
+  const std::size_t prefixLength = datasetPrefix == nullptr ? 0 : strnlen(datasetPrefix, 127);
+  if (prefixLength > 0) std::memcpy(prefix, datasetPrefix, prefixLength);
+  prefix[prefixLength] = '\0';
+
+  if (FindText(line, "Migrated") != nullptr) return;
+  char* wordEnd = line;
+  while (*wordEnd != '\0' && *wordEnd != ' ' && *wordEnd != '\t') ++wordEnd;
+  const char* rest = "";
+  if (*wordEnd != '\0') {
+    *wordEnd = '\0';
+    rest = wordEnd + 1;
+  }
+  if (FindText(rest, " PO ") != nullptr) entry.kind = KIND_DIRECTORY;
+  // 'USER.TEST.DATA' under the high-level qualifier USER is TEST.DATA.
+  const int qualifierEnd = static_cast<int>(prefixLength);
+  if (StartsWithNoCase(line, prefix) && CharAt(line, qualifierEnd) == '.') {
+    CopyName(entry, TextAt(line, qualifierEnd + 1));
+  } else {
+    CopyName(entry, line);
+  }
+}
+
+void ParseSpartacusKnet(ListingEntry& entry, char* text) {
+  if (FindText(text, "Migrated") != nullptr) return;
+  const ColumnLine line = MakeColumnLine(text);
+  CutAt(line, 23);
+  Strip(text);
+  const char* field = text;
+  while (*field == ' ') ++field;
+  if (strnlen(field, 2) < 2) return;
+
+  // 'USER   TEST   DATA': each run of blanks separates two qualifiers.
+  std::size_t length = 0;
+  for (const char* from = field; *from != '\0'; ++from) {
+    if (*from != ' ') {
+      entry.name[length++] = *from;
+    } else if (entry.name[length - 1] != '|') {
+      entry.name[length++] = '|';
+    }
+  }
+  entry.name[length] = '\0';
+  for (std::size_t i = 0; i < length; ++i) {
+    if (entry.name[i] == '|') entry.name[i] = '.';
+  }
+
+  if (IsDigit(ColumnChar(line, 57))) ParseDate(entry, ColumnText(line, 57), DATE_MONTH_FIRST);
+  entry.hour = static_cast<uint8_t>(ScanInt(ColumnText(line, 67)));
+  entry.minute = static_cast<uint8_t>(ScanInt(ColumnText(line, 70)));
+  entry.second = static_cast<uint8_t>(ScanInt(ColumnText(line, 73)));
+  // The size is the product of two count columns; a product beyond 64 bits wraps.
+  const uint64_t tracks =
+      static_cast<uint64_t>(static_cast<int64_t>(ScanInt(ColumnText(line, 27))));
+  const uint64_t trackSize = static_cast<uint64_t>(ScanInt64(ColumnText(line, 33)));
+  entry.size = static_cast<int64_t>(tracks * trackSize);
+}
+
+}  // namespace qorda

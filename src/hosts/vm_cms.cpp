@@ -1,0 +1,171 @@
+// IBM VM servers, in the name-first and the date-first shape:
+//   PROFILE  EXEC      V         80         23           2001-05-16 12:34:56
+//   05/16/2001 12:34      F80       100             PROFILE.EXEC
+#include "hosts/vm_cms.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "scan/columns.h"
+#include "scan/text.h"
+
+namespace qorda {
+namespace {
+
+// File name and file type share the first 18 columns.
+constexpr int kNameFieldWidth = 18;
+
+bool IsDateFirst(const ColumnLine& line) {
+  return ColumnChar(line, 2) == '/' && ColumnChar(line, 5) == '/' && ColumnChar(line, 13) == ':' &&
+         line.length > 48;
+}
+
+// Two-digit years of a complete date are this century's, others the last.
+void CompleteYear(ListingEntry& entry) {
+  if (entry.year < 50 && entry.month != 0 && entry.day != 0) {
+    entry.year = static_cast<uint16_t>(entry.year + 2000);
+  } else if (entry.year >= 1 && entry.year <= 1899) {
+    entry.year = static_cast<uint16_t>(entry.year + 1900);
+  }
+}
+
+// The size is the product of two count columns; a product beyond 64 bits
+// wraps.
+int64_t ColumnProduct(const ColumnLine& line, int firstColumn, int secondColumn) {
+  const uint64_t first = static_cast<uint64_t>(ScanInt64(ColumnText(line, firstColumn)));
+  const uint64_t second = static_cast<uint64_t>(ScanInt64(ColumnText(line, secondColumn)));
+  return static_cast<int64_t>(first * second);
+}
+
+// The number at *at; then *at moves past the next run of separator, or
+// becomes null when there is none, so that every later number reads 0.
+int32_t TakeNumber(const char*& at, char separator) {
+  if (at == nullptr) return 0;
+  const int32_t value = ScanInt(at);
+  if (separator == '\0') return value;
+  at = std::strchr(at, separator);
+  if (at != nullptr) {
+    while (*at == separator) ++at;
+  }
+  return value;
+}
+
+void ReadDateFirstLine(ListingEntry& entry, const ColumnLine& line) {
+  entry.month = static_cast<uint8_t>(ScanInt(ColumnText(line, 0)));
+  entry.day = static_cast<uint8_t>(ScanInt(ColumnText(line, 3)));
+  entry.year = static_cast<uint16_t>(ScanInt(ColumnText(line, 6)));
+  entry.hour = static_cast<uint8_t>(ScanInt(ColumnText(line, 11)));
+  entry.minute = static_cast<uint8_t>(ScanInt(ColumnText(line, 14)));
+  // A type letter at column 22 replaces the size for directories and links.
+  const char type = ColumnChar(line, 22);
+  const char behindType = ColumnChar(line, 23);
+  if (type == 'D') {
+    entry.kind = KIND_DIRECTORY;
+  } else if ((type == 'E' && behindType == '3') ||
+             (type == 'L' && (behindType == ' ' || behindType == '\t'))) {
+    entry.kind = KIND_LINK;
+  } else {
+    entry.size = ColumnProduct(line, 23, 32);
+  }
+  CompleteYear(entry);
+  // 'MY FILE' with blanks comes quoted.
+  if (ColumnChar(line, 48) != '\'') {
+    CopyName(entry, ColumnText(line, 48));
+    return;
+  }
+  CopyName(entry, ColumnText(line, 49));
+  const std::size_t length = std::strlen(entry.name);
+  if (length > 0 && entry.name[length - 1] == '\'') entry.name[length - 1] = '\0';
+}
+
+// 'PROFILE  EXEC' becomes 'PROFILE.EXEC': the first blank turns into the
+// separator and the blanks behind it close up.
+void JoinNameAndType(char* field) {
+  char* blank = std::strchr(field, ' ');
+  if (blank == nullptr) return;
+  *blank = '.';
+  char* typeStart = blank + 1;
+  const char* afterBlanks = typeStart;
+  while (*afterBlanks == ' ') ++afterBlanks;
+  std::memmove(typeStart, afterBlanks, std::strlen(afterBlanks) + 1);
+}
+
+void ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* currentDirectory) {
+  const bool isDirectory = FindText(line.text, " DIR ") != nullptr;
+  const char behindField = ColumnChar(line, kNameFieldWidth);
+  CutAt(line, kNameFieldWidth);
+  char* field = line.text;
+  Strip(field);
+  JoinNameAndType(field);
+
+  // '2001-05-16 12:34:56' or '05/16/01 12:34'.
+  const char* at = ColumnText(line, 53);
+  while (*at == ' ') ++at;
+  int32_t year, month, day;
+  if (CharAt(at, 4) == '-') {
+    year = TakeNumber(at, '-');
+    month = TakeNumber(at, '-');
+    day = TakeNumber(at, ' ');
+  } else {
+    month = TakeNumber(at, '/');
+    day = TakeNumber(at, '/');
+    year = TakeNumber(at, ' ');
+  }
+  const int32_t hour = TakeNumber(at, ':');
+  const int32_t minute = TakeNumber(at, '\0');
+  entry.year = static_cast<uint16_t>(year);
+  entry.month = static_cast<uint8_t>(month);
+  entry.day = static_cast<uint8_t>(day);
+  entry.hour = static_cast<uint8_t>(hour);
+  entry.minute = static_cast<uint8_t>(minute);
+  entry.size = ColumnProduct(line, 23, 31);
+  CompleteYear(entry);
+
+  if (field[0] == '\0' || field[0] == ' ' || field[0] == '\t') return;
+  if (isDirectory) {
+    entry.kind = KIND_DIRECTORY;
+    CopyName(entry, field);
+    return;
+  }
+  const std::size_t directoryLength = std::strlen(currentDirectory);
+  if (std::strncmp(field, currentDirectory, directoryLength) == 0) {
+    // An unbroken field may be the start of a longer name: let it run on to
+    // the first blank behind column 17.
+    if (std::strlen(field) == kNameFieldWidth) {
+      line.text[kNameFieldWidth] = behindField;
+      if (char* blank = std::strchr(line.text, ' ')) *blank = '\0';
+    }
+    CopyName(entry, TextAt(field, static_cast<int>(directoryLength)));
+    return;
+  }
+  // A leading blank became the "." above; bytes from 0x80 count as blanks.
+  if (field[0] == '.' || static_cast<signed char>(field[0]) <= 32) {
+    CopyName(entry, RemoveBlanks(field + 1));
+    return;
+  }
+  CopyName(entry, field);
+}
+
+}  // namespace
+
+void ParseVmCms(ListingEntry& entry, char* line, const char* currentDirectory) {
+  const ColumnLine columns = MakeColumnLine(line);
+  if (IsDateFirst(columns)) {
+    ReadDateFirstLine(entry, columns);
+  } else {
+    ReadNameFirstLine(entry, columns, currentDirectory != nullptr ? currentDirectory : "");
+  }
+}
+
+char* RemoveBlanks(char* text) {
+  Strip(text);
+  while (*text == ' ') ++text;
+  char* to = text;
+  for (const char* from = text; *from != '\0'; ++from) {
+    if (*from != ' ') *to++ = *from;
+  }
+  *to = '\0';
+  return text;
+}
+
+}  // namespace qorda

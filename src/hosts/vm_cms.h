@@ -1,0 +1,18 @@
+// IBM VM/CMS listings: file name and file type in columns 0 to 17, the size as
+// the product of two count columns.
+#pragma once
+
+#include "qordahosts.h"
+
+namespace qorda {
+
+// 'PROFILE  EXEC      V         80         23 ... 2001-05-16 12:34:56' and
+// the date-first shape '05/16/2001 12:34 ... PROFILE.EXEC'. Names that begin
+// with currentDirectory lose it.
+void ParseVmCms(ListingEntry& entry, char* line, const char* currentDirectory);
+
+// Trims the text, then closes up every blank in it; returns its first
+// character that is not a blank.
+char* RemoveBlanks(char* text);
+
+}  // namespace qorda
