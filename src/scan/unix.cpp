@@ -67,12 +67,59 @@ void ReadNetWareDate(ListingEntry& entry, const char* line, int yearWord, int ti
   if (meridiem != nullptr && ToLower(*meridiem) == 'p' && entry.hour != 12) entry.hour += 12;
 }
 
-}  // namespace
+// The starts of words first to known, found in one pass: a long listing asks
+// for the words of one line one by one, and finding each with NthWord from
+// the start of the line rescans every column before it. Each step is
+// NthWord's own, so the starts are the ones it would answer.
+struct WordStarts {
+  static constexpr int kMax = 16;
+  const char* line;
+  int first;  // starts[first..known] are found, null past the last word
+  int known;
+  const char* starts[kMax + 1];
+};
 
-void ParseUnixColumns(ListingEntry& entry, const char* line, int yearWord, int monthWord,
-                      int dayWord, int timeWord, int sizeWord, int32_t hostTypeId) {
-  const char* monthText = NthWord(line, monthWord);
-  const char* dayText = NthWord(line, dayWord);
+// Indexes words firstWord to upTo, given where word firstWord starts (null
+// when the line has fewer words).
+WordStarts IndexWordsFrom(const char* line, const char* firstStart, int firstWord, int upTo) {
+  WordStarts words{line, firstWord, 0, {}};
+  if (line == nullptr || firstWord < 1 || firstWord > WordStarts::kMax) return words;
+  words.known = upTo < WordStarts::kMax ? upTo : WordStarts::kMax;
+  words.starts[firstWord] = firstStart;
+  const char* cursor = firstStart;
+  for (int word = firstWord + 1; word <= words.known && cursor != nullptr; ++word) {
+    while (*cursor != '\0' && *cursor != ' ') ++cursor;
+    while (*cursor == ' ') ++cursor;
+    if (*cursor == '\0') break;  // this word and every later one stay null
+    words.starts[word] = cursor;
+  }
+  return words;
+}
+
+WordStarts IndexWords(const char* line, int upTo) {
+  return IndexWordsFrom(line, line, 1, upTo);
+}
+
+// Word n as NthWord answers it.
+const char* WordAt(const WordStarts& words, int n) {
+  if (n <= 1) return words.line;
+  if (n >= words.first && n <= words.known) return words.starts[n];
+  return NthWord(words.line, n);
+}
+
+int Largest(int a, int b) {
+  return a > b ? a : b;
+}
+
+int LargestWord(int monthWord, int dayWord, int timeWord, int sizeWord) {
+  return Largest(Largest(monthWord, dayWord), Largest(timeWord, sizeWord));
+}
+
+void ReadColumns(ListingEntry& entry, const WordStarts& words, int yearWord, int monthWord,
+                 int dayWord, int timeWord, int sizeWord, int32_t hostTypeId) {
+  const char* line = words.line;
+  const char* monthText = WordAt(words, monthWord);
+  const char* dayText = WordAt(words, dayWord);
   if (monthText != nullptr) entry.month = static_cast<uint8_t>(MonthFromName(monthText));
   if (dayText != nullptr) entry.day = static_cast<uint8_t>(ScanInt(dayText));
   // '12 Jan 12:30': day before month.
@@ -83,7 +130,7 @@ void ParseUnixColumns(ListingEntry& entry, const char* line, int yearWord, int m
 
   if (hostTypeId == HOST_NETWARE_V4) {
     ReadNetWareDate(entry, line, yearWord, timeWord);
-  } else if (const char* dateColumn = NthWord(line, timeWord)) {
+  } else if (const char* dateColumn = WordAt(words, timeWord)) {
     if (IsTimeOfDay(dateColumn)) {
       ReadTimeOfDay(entry, dateColumn);
     } else {
@@ -92,19 +139,21 @@ void ParseUnixColumns(ListingEntry& entry, const char* line, int yearWord, int m
     }
   }
 
-  const char* sizeText = NthWord(line, sizeWord);
+  const char* sizeText = WordAt(words, sizeWord);
   entry.size = sizeText == nullptr ? 0 : ScanInt64(sizeText);
 
   if (entry.year < 50 && entry.month != 0 && entry.day != 0) entry.year += 2000;
   if (entry.year >= 1 && entry.year <= 1899) entry.year += 1900;
 }
 
-char* FindUnixName(char* line, int* extraWord) {
+// Where the name begins, given where word 5 starts (null when the line has
+// fewer words).
+char* FindUnixNameAfter(char* line, char* fifthWord, int* extraWord) {
   if (extraWord != nullptr) *extraWord = 0;
   int dayWord = 7;
   // A device's size column is "major, minor": one word more before the date.
   if (line[0] == 'c' || line[0] == 'b') {
-    const char* sizeText = NthWord(line, 5);
+    const char* sizeText = fifthWord;
     if (sizeText != nullptr && *sizeText != '\0') {
       const char* comma = FindText(sizeText, ",");
       if (comma != nullptr && comma[1] == ' ') {
@@ -114,7 +163,7 @@ char* FindUnixName(char* line, int* extraWord) {
     }
   }
 
-  char* cursor = NthWord(line, dayWord);
+  char* cursor = fifthWord == nullptr ? nullptr : NthWord(fifthWord, dayWord - 4);
   if (cursor == nullptr) return nullptr;
   cursor = SkipWord(cursor);
   bool doubleSeparator = false;
@@ -144,18 +193,31 @@ char* FindUnixName(char* line, int* extraWord) {
   return *name == '\0' ? nullptr : name;
 }
 
+}  // namespace
+
+void ParseUnixColumns(ListingEntry& entry, const char* line, int yearWord, int monthWord,
+                      int dayWord, int timeWord, int sizeWord, int32_t hostTypeId) {
+  ReadColumns(entry, IndexWords(line, LargestWord(monthWord, dayWord, timeWord, sizeWord)),
+              yearWord, monthWord, dayWord, timeWord, sizeWord, hostTypeId);
+}
+
+char* FindUnixName(char* line, int* extraWord) {
+  return FindUnixNameAfter(line, NthWord(line, 5), extraWord);
+}
+
 void ParseUnixLine(ListingEntry& entry, char* line, int32_t hostTypeId) {
   if (StartsWithNoCase(line, "total")) return;
 
-  const char* fifthWord = NthWord(line, 5);
+  char* fifthWord = NthWord(line, 5);
   if (fifthWord != nullptr && IsDigit(*fifthWord)) {
     int extra = 0;
-    char* name = FindUnixName(line, &extra);
+    char* name = FindUnixNameAfter(line, fifthWord, &extra);
     if (name != nullptr && *name != '\0') {
+      // The cut ends the date column; the words before it keep their starts.
       name[-1] = '\0';
       ReadKindAndCutName(entry, line, name);
-      ParseUnixColumns(entry, line, 8 + extra, 6 + extra, 7 + extra, 8 + extra, 5 + extra,
-                       hostTypeId);
+      ReadColumns(entry, IndexWordsFrom(line, fifthWord, 5, 8 + extra), 8 + extra, 6 + extra,
+                  7 + extra, 8 + extra, 5 + extra, hostTypeId);
       CopyName(entry, name);
       return;
     }
