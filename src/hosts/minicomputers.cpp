@@ -52,7 +52,8 @@ const char* TwoBefore(const char* line, const char* found) {
 // Appends text to the entry's name, cut to fit.
 void AppendToName(ListingEntry& entry, const char* text) {
   std::size_t used = std::strlen(entry.name);
-  std::size_t room = sizeof entry.name - 1 - used;
+  if (used >= kMaxNameLength) return;
+  std::size_t room = kMaxNameLength - used;
   std::size_t length = strnlen(text, room);
   std::memcpy(entry.name + used, text, length);
   entry.name[used + length] = '\0';

@@ -27,7 +27,6 @@ constexpr DosDialect kAciDialect = {7, 5, 6, 8, 4, false, true};
 constexpr int kMinDosLineLength = 40;
 
 // The decoder's line copy is never longer; names copied by hand keep to it.
-constexpr std::size_t kMaxNameLength = 511;
 
 // Past the field at text and the run of blanks behind it.
 char* NextField(char* text) {

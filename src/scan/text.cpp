@@ -93,7 +93,7 @@ int MonthFromName(const char* text) {
 void CopyName(ListingEntry& entry, const char* text) {
   std::size_t length = 0;
   if (text != nullptr) {
-    length = strnlen(text, sizeof entry.name - 1);
+    length = strnlen(text, kMaxNameLength);
     std::memcpy(entry.name, text, length);
   }
   entry.name[length] = '\0';

@@ -3,6 +3,7 @@
 // the caller's code page; only the ASCII letters A to Z are ever case-folded.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "qordahosts.h"
@@ -93,7 +94,12 @@ int64_t ScanInt64(const char* text);
 // Month 1 to 12 named by the first three characters, or 0.
 int MonthFromName(const char* text);
 
-// Copies text into the entry's name, cut to fit and always terminated.
+// The longest name a record carries; the name field has room for the
+// terminator and reserve beyond it.
+constexpr std::size_t kMaxNameLength = 511;
+
+// Copies text into the entry's name, cut to kMaxNameLength and always
+// terminated.
 void CopyName(ListingEntry& entry, const char* text);
 
 }  // namespace qorda

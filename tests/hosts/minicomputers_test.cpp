@@ -171,6 +171,14 @@ TEST(ParseOs2200, ReadsElementTypeDateAndSize) {
       });
 }
 
+// An element name that runs through the version column, for the whole line:
+// name and version together are cut to the longest name a record carries.
+TEST(ParseOs2200, CutsAJoinedNameToTheLongestName) {
+  const Decoded decoded = Decode(std::string(600, 'E'), HOST_OS2200);
+  EXPECT_EQ(decoded.result, 511);
+  EXPECT_EQ(std::string(decoded.entry.name), std::string(511, 'E'));
+}
+
 TEST(ParseOs2200, DropsShortLines) {
   ExpectDropped(HOST_OS2200, {Columns({{0, "PROG"}, {32, "SYM"}, {36, "03/16/95"}, {50, "1"}}),
                               "Element         Version         Type"});
