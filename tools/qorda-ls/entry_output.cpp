@@ -99,7 +99,7 @@ void AppendJsonRow(const DecodedRow& row, std::string& out) {
                  R"("hour":{},"minute":{},"second":{},"mode":{},"permissions":{},"flags":[)",
                  JsonString(row.name), NamesOfKind(entry.kind).longName, entry.size, entry.year,
                  entry.month, entry.day, entry.hour, entry.minute, entry.second, entry.mode,
-                 HasMode(entry) ? "\"" + PermissionText(entry.mode) + "\"" : "null");
+                 HasMode(entry) ? JsonString(PermissionText(entry.mode)) : "null");
   const char* separator = "";
   for (const FlagName& flag : kFlagNames) {
     if ((entry.flags & flag.flag) == 0) continue;
