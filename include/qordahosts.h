@@ -15,9 +15,10 @@
 
 #if defined(_WIN32)
 #if defined(QORDA_BUILDING_LIBRARY)
-#define QORDA_API __declspec(dllexport)
-#else
+/* The DLL's module-definition file, made from its export list, exports. */
 #define QORDA_API
+#else
+#define QORDA_API __declspec(dllimport)
 #endif
 #elif defined(__GNUC__)
 #define QORDA_API __attribute__((visibility("default")))
