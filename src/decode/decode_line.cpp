@@ -59,7 +59,7 @@ extern "C" int32_t QORDA_CALL QORDA_DecodeLine(ListingEntry* entry, const char* 
   std::size_t copied = strnlen(line, qorda::kMaxLineLength);
   std::memcpy(copy, line, copied);
   copy[copied] = '\0';
-  int length = Strip(copy);
+  int length = qorda::StripKnownLength(copy, copied);
 
   qorda::ReadPermissions(*entry, copy, length);
   qorda::DispatchLine(*entry, copy, hostTypeId, currentDirectory != nullptr ? currentDirectory : "",

@@ -1,23 +1,14 @@
 #include "scan/text.h"
 
+#include <array>
 #include <cstring>
+#include <iterator>
 
 namespace qorda {
 namespace {
 
 constexpr bool IsTrailingSpace(char c) {
   return c == '\n' || c == '\r' || c == ' ' || c == '\t';
-}
-
-template <typename Int, typename Unsigned>
-Int ScanDecimal(const char* text) {
-  if (text == nullptr) return 0;
-  while (IsSpace(*text)) ++text;
-  bool negative = false;
-  if (*text == '+' || *text == '-') negative = *text++ == '-';
-  Unsigned value = 0;
-  for (; IsDigit(*text); ++text) value = value * 10 + static_cast<Unsigned>(*text - '0');
-  return static_cast<Int>(negative ? Unsigned{0} - value : value);
 }
 
 struct MonthName {
@@ -33,6 +24,20 @@ constexpr MonthName kMonthNames[] = {
     {"Oct", 10}, {"Okt", 10}, {"Nov", 11}, {"Dec", 12},   {"Dez", 12},
 };
 
+// The three letters lower-cased in one integer, so that a name is matched
+// with one comparison per month.
+constexpr uint32_t LowerKey(const char* letters) {
+  return static_cast<uint32_t>(static_cast<unsigned char>(ToLower(letters[0]))) << 16 |
+         static_cast<uint32_t>(static_cast<unsigned char>(ToLower(letters[1]))) << 8 |
+         static_cast<uint32_t>(static_cast<unsigned char>(ToLower(letters[2])));
+}
+
+constexpr auto kMonthKeys = [] {
+  std::array<uint32_t, std::size(kMonthNames)> keys{};
+  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = LowerKey(kMonthNames[i].letters);
+  return keys;
+}();
+
 constexpr const char* kDirMarkers[] = {"<DIR>",       " dir ", " Dir ", " DIR ",
                                        "<DIRECTORY>", "[dir]", "<dir>"};
 
@@ -41,7 +46,7 @@ constexpr const char* kDirMarkers[] = {"<DIR>",       " dir ", " Dir ", " DIR ",
 const char* NthWord(const char* text, int n) {
   if (text == nullptr) return nullptr;
   for (int word = 1; word < n; ++word) {
-    while (*text != '\0' && *text != ' ') ++text;
+    while (!EndsWord(*text)) ++text;
     while (*text == ' ') ++text;
     if (*text == '\0') return nullptr;
   }
@@ -71,21 +76,11 @@ bool IsDirMarker(const char* text) {
   return false;
 }
 
-int32_t ScanInt(const char* text) {
-  return ScanDecimal<int32_t, uint32_t>(text);
-}
-int64_t ScanInt64(const char* text) {
-  return ScanDecimal<int64_t, uint64_t>(text);
-}
-
 int MonthFromName(const char* text) {
   if (text == nullptr || text[0] == '\0' || text[1] == '\0' || text[2] == '\0') return 0;
-  for (const MonthName& name : kMonthNames) {
-    if (ToLower(text[0]) == ToLower(name.letters[0]) &&
-        ToLower(text[1]) == ToLower(name.letters[1]) &&
-        ToLower(text[2]) == ToLower(name.letters[2])) {
-      return name.month;
-    }
+  uint32_t key = LowerKey(text);
+  for (std::size_t i = 0; i < std::size(kMonthNames); ++i) {
+    if (kMonthKeys[i] == key) return kMonthNames[i].month;
   }
   return 0;
 }
@@ -101,10 +96,17 @@ void CopyName(ListingEntry& entry, const char* text) {
 
 }  // namespace qorda
 
-extern "C" int32_t QORDA_CALL Strip(char* text) {
-  if (text == nullptr) return 0;
-  std::size_t length = std::strlen(text);
-  while (length > 0 && qorda::IsTrailingSpace(text[length - 1])) --length;
+namespace qorda {
+
+int32_t StripKnownLength(char* text, std::size_t length) {
+  while (length > 0 && IsTrailingSpace(text[length - 1])) --length;
   text[length] = '\0';
   return static_cast<int32_t>(length);
+}
+
+}  // namespace qorda
+
+extern "C" int32_t QORDA_CALL Strip(char* text) {
+  if (text == nullptr) return 0;
+  return qorda::StripKnownLength(text, std::strlen(text));
 }

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 #include "qordahosts.h"
 
@@ -36,23 +38,36 @@ constexpr bool IsSpace(char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
+// The end of a word: a blank or the terminator. c | 0x20 is 0x20 for
+// exactly these two bytes, so word scans test each byte once.
+constexpr bool EndsWord(char c) {
+  return (static_cast<unsigned char>(c) | 0x20) == 0x20;
+}
+
+// How far the text reaches up to pos: pos, or its length when it ends
+// first. Fixed-column dialects read columns 30 to 70 of every line, so past
+// a few characters the library's vectorised strnlen beats a byte loop.
+constexpr int ReachUpTo(const char* text, int pos) {
+  if (!std::is_constant_evaluated() && pos > 8) {
+    return static_cast<int>(strnlen(text, static_cast<std::size_t>(pos)));
+  }
+  int i = 0;
+  while (i < pos && text[i] != '\0') ++i;
+  return i;
+}
+
 // The character at pos, or '\0' when the text ends before pos. Parsers cut
 // the decoder's copy in place, so the terminator is the only reliable end;
 // these reads never step over it.
 constexpr char CharAt(const char* text, int pos) {
   if (text == nullptr || pos < 0) return '\0';
-  for (int i = 0; i < pos; ++i) {
-    if (text[i] == '\0') return '\0';
-  }
-  return text[pos];
+  return ReachUpTo(text, pos) == pos ? text[pos] : '\0';
 }
 
 // The text from pos on, or the empty text at the terminator when the text is
 // shorter than pos.
 constexpr const char* TextAt(const char* text, int pos) {
-  int i = 0;
-  while (i < pos && text[i] != '\0') ++i;
-  return text + i;
+  return pos <= 0 ? text : text + ReachUpTo(text, pos);
 }
 inline char* TextAt(char* text, int pos) {
   return const_cast<char*>(TextAt(static_cast<const char*>(text), pos));
@@ -87,12 +102,31 @@ inline char* FindText(char* text, const char* pattern) {
 bool IsDirMarker(const char* text);
 
 // Decimal readers: blanks and white space skipped, optional sign, digits up
-// to the first non-digit, 0 when there are none. Overflow wraps.
-int32_t ScanInt(const char* text);
-int64_t ScanInt64(const char* text);
+// to the first non-digit, 0 when there are none. Overflow wraps. Inline, as
+// every parser reads several numbers from every line.
+template <typename Int, typename Unsigned>
+constexpr Int ScanDecimal(const char* text) {
+  if (text == nullptr) return 0;
+  while (IsSpace(*text)) ++text;
+  bool negative = false;
+  if (*text == '+' || *text == '-') negative = *text++ == '-';
+  Unsigned value = 0;
+  for (; IsDigit(*text); ++text) value = value * 10 + static_cast<Unsigned>(*text - '0');
+  return static_cast<Int>(negative ? Unsigned{0} - value : value);
+}
+constexpr int32_t ScanInt(const char* text) {
+  return ScanDecimal<int32_t, uint32_t>(text);
+}
+constexpr int64_t ScanInt64(const char* text) {
+  return ScanDecimal<int64_t, uint64_t>(text);
+}
 
 // Month 1 to 12 named by the first three characters, or 0.
 int MonthFromName(const char* text);
+
+// Strip for a text whose length is known: removes trailing CR, LF, blanks
+// and tabs in place and returns the new length.
+int32_t StripKnownLength(char* text, std::size_t length);
 
 // The longest name a record carries; the name field has room for the
 // terminator and reserve beyond it.

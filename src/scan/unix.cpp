@@ -4,6 +4,8 @@
 //   crw-rw-rw-   1 root     root       4,  64 Jan 12 12:30 tty0
 #include "scan/unix.h"
 
+#include <cstring>
+
 #include "decode/host_ids.h"
 #include "platform/clock.h"
 #include "scan/text.h"
@@ -12,7 +14,7 @@ namespace qorda {
 namespace {
 
 char* SkipWord(char* text) {
-  while (*text != '\0' && *text != ' ') ++text;
+  while (!EndsWord(*text)) ++text;
   return text;
 }
 
@@ -20,7 +22,7 @@ char* SkipWord(char* text) {
 void ReadKindAndCutName(ListingEntry& entry, const char* line, char* name) {
   bool isDirectory = ToLower(line[0]) == 'd';
   if (isDirectory) {
-    char* last = TextAt(name, sizeof entry.name);
+    char* last = name + strnlen(name, sizeof entry.name);
     if (last > name && (last[-1] == '/' || last[-1] == '\\')) last[-1] = '\0';
   }
   if (char* arrow = FindText(name, " ->")) {
@@ -44,7 +46,9 @@ void ReadTimeOfDay(ListingEntry& entry, const char* word) {
   entry.year = static_cast<uint16_t>(year);
   entry.hour = static_cast<uint8_t>(ScanInt(word));
   bool twoDigitHour = CharAt(word, 2) == ':' || CharAt(word, 2) == '.';
-  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(word, twoDigitHour ? 3 : 2)));
+  // The colon (or dot) the caller found lies inside the word, so the
+  // minutes start at most one past it.
+  entry.minute = static_cast<uint8_t>(ScanInt(word + (twoDigitHour ? 3 : 2)));
   entry.flags |= FLAG_YEAR_INFERRED;
 }
 
@@ -88,7 +92,7 @@ WordStarts IndexWordsFrom(const char* line, const char* firstStart, int firstWor
   words.starts[firstWord] = firstStart;
   const char* cursor = firstStart;
   for (int word = firstWord + 1; word <= words.known && cursor != nullptr; ++word) {
-    while (*cursor != '\0' && *cursor != ' ') ++cursor;
+    while (!EndsWord(*cursor)) ++cursor;
     while (*cursor == ' ') ++cursor;
     if (*cursor == '\0') break;  // this word and every later one stay null
     words.starts[word] = cursor;
@@ -98,6 +102,18 @@ WordStarts IndexWordsFrom(const char* line, const char* firstStart, int firstWor
 
 WordStarts IndexWords(const char* line, int upTo) {
   return IndexWordsFrom(line, line, 1, upTo);
+}
+
+// The words indexed up to word last, which is found again from the one
+// before it: the line may have been cut since it was indexed.
+void RefindLastWord(WordStarts& words, int last) {
+  words.known = last;
+  const char* cursor = words.starts[last - 1];
+  words.starts[last] = nullptr;
+  if (cursor == nullptr) return;
+  while (!EndsWord(*cursor)) ++cursor;
+  while (*cursor == ' ') ++cursor;
+  if (*cursor != '\0') words.starts[last] = cursor;
 }
 
 // Word n as NthWord answers it.
@@ -146,14 +162,14 @@ void ReadColumns(ListingEntry& entry, const WordStarts& words, int yearWord, int
   if (entry.year >= 1 && entry.year <= 1899) entry.year += 1900;
 }
 
-// Where the name begins, given where word 5 starts (null when the line has
-// fewer words).
-char* FindUnixNameAfter(char* line, char* fifthWord, int* extraWord) {
+// Where the name begins, given words 1 to 8 of the line; null when there is
+// no name.
+char* FindUnixNameIn(char* line, const WordStarts& words, int* extraWord) {
   if (extraWord != nullptr) *extraWord = 0;
   int dayWord = 7;
   // A device's size column is "major, minor": one word more before the date.
   if (line[0] == 'c' || line[0] == 'b') {
-    const char* sizeText = fifthWord;
+    const char* sizeText = words.starts[5];
     if (sizeText != nullptr && *sizeText != '\0') {
       const char* comma = FindText(sizeText, ",");
       if (comma != nullptr && comma[1] == ' ') {
@@ -163,7 +179,7 @@ char* FindUnixNameAfter(char* line, char* fifthWord, int* extraWord) {
     }
   }
 
-  char* cursor = fifthWord == nullptr ? nullptr : NthWord(fifthWord, dayWord - 4);
+  char* cursor = const_cast<char*>(words.starts[dayWord]);
   if (cursor == nullptr) return nullptr;
   cursor = SkipWord(cursor);
   bool doubleSeparator = false;
@@ -202,30 +218,34 @@ void ParseUnixColumns(ListingEntry& entry, const char* line, int yearWord, int m
 }
 
 char* FindUnixName(char* line, int* extraWord) {
-  return FindUnixNameAfter(line, NthWord(line, 5), extraWord);
+  return FindUnixNameIn(line, IndexWords(line, 8), extraWord);
 }
 
 void ParseUnixLine(ListingEntry& entry, char* line, int32_t hostTypeId) {
   if (StartsWithNoCase(line, "total")) return;
 
-  char* fifthWord = NthWord(line, 5);
+  // Words 1 to 8 in one pass. Cutting the name out leaves their starts as
+  // they are, but the date column may end at the cut, so the word after the
+  // day is found again once the name is cut off.
+  WordStarts words = IndexWords(line, 8);
+  const char* fifthWord = words.starts[5];
   if (fifthWord != nullptr && IsDigit(*fifthWord)) {
     int extra = 0;
-    char* name = FindUnixNameAfter(line, fifthWord, &extra);
+    char* name = FindUnixNameIn(line, words, &extra);
     if (name != nullptr && *name != '\0') {
-      // The cut ends the date column; the words before it keep their starts.
       name[-1] = '\0';
       ReadKindAndCutName(entry, line, name);
-      ReadColumns(entry, IndexWordsFrom(line, fifthWord, 5, 8 + extra), 8 + extra, 6 + extra,
-                  7 + extra, 8 + extra, 5 + extra, hostTypeId);
+      RefindLastWord(words, 8 + extra);
+      ReadColumns(entry, words, 8 + extra, 6 + extra, 7 + extra, 8 + extra, 5 + extra, hostTypeId);
       CopyName(entry, name);
       return;
     }
-  } else if (char* name = NthWord(line, 8); name != nullptr && *name != '\0') {
+  } else if (char* name = const_cast<char*>(words.starts[8]); name != nullptr && *name != '\0') {
     // No group column.
     name[-1] = '\0';
     ReadKindAndCutName(entry, line, name);
-    ParseUnixColumns(entry, line, 7, 5, 6, 7, 4, hostTypeId);
+    words.known = 7;
+    ReadColumns(entry, words, 7, 5, 6, 7, 4, hostTypeId);
     CopyName(entry, name);
     return;
   }
