@@ -188,7 +188,7 @@ std::string Os2Line(Random& random) {
 
 const std::vector<DialectInfo>& Dialects() {
   static const std::vector<DialectInfo> dialects = {
-      {Dialect::Unix, "unix", HOST_UNIX_STANDARD}, {Dialect::DosIis, "dos_iis", HOST_MICROSOFT_IIS},
+      {Dialect::Unix, "unix", HOST_UNIX_STANDARD}, {Dialect::DosIis, "dos_iis", HOST_MICROSOFT_NT},
       {Dialect::Mlsd, "mlsd", HOST_MLSD},          {Dialect::Vms, "vms", HOST_VMS_MULTINET},
       {Dialect::Mvs, "mvs", HOST_IBM_MVS},         {Dialect::As400, "as400", HOST_IBM_AS_400},
       {Dialect::VmCms, "vm_cms", HOST_IBM_VM},     {Dialect::Tandem, "tandem", HOST_TANDEM},

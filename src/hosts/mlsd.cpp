@@ -21,15 +21,30 @@ constexpr bool IsAlphabetical(const MlsdFact* table) {
 }
 static_assert(IsAlphabetical(MlsdFactTable), "the fact lookup relies on alphabetical order");
 
+constexpr bool NamesHaveFourLetters(const MlsdFact* table) {
+  for (int i = 0; table[i].code != MLSD_FACT_NONE; ++i) {
+    if (table[i].nameLength < 4) return false;
+  }
+  return true;
+}
+static_assert(NamesHaveFourLetters(MlsdFactTable), "the lookup compares four bytes at once");
+
+// The first four bytes of a name as one integer, in memory order, so that a
+// fact name is compared in one step. Every fact name has at least four.
+uint32_t FirstFour(const char* bytes) {
+  uint32_t key;
+  std::memcpy(&key, bytes, sizeof key);
+  return key;
+}
+
 const MlsdFact* FindFact(const char* name, int length) {
   if (length <= 3) return nullptr;
+  // Or-ing 0x20 into each byte lower-cases the letters the table holds.
+  uint32_t key = FirstFour(name) | 0x20202020u;
+  char first = ToLower(name[0]);
   for (const MlsdFact* fact = MlsdFactTable; fact->code != MLSD_FACT_NONE; ++fact) {
-    bool firstFourMatch = true;
-    for (int i = 0; i < 4; ++i) {
-      if ((name[i] | 0x20) != fact->name[i]) firstFourMatch = false;
-    }
-    if (!firstFourMatch) {
-      if (fact->name[0] > ToLower(name[0])) return nullptr;  // cannot come later
+    if (key != FirstFour(fact->name)) {
+      if (fact->name[0] > first) return nullptr;  // cannot come later
       continue;
     }
     if (length != fact->nameLength) return nullptr;
@@ -42,16 +57,17 @@ const MlsdFact* FindFact(const char* name, int length) {
 }
 
 // A time stamp digit, read without a check; past the end of the line, where
-// a short "modify=2023;" runs out, it counts as 0.
-int DigitAt(const char* value, int pos) {
-  char c = CharAt(value, pos);
-  return c == '\0' ? 0 : c - '0';
+// a short "modify=2023;" runs out, it counts as 0. reach is how many
+// characters the value has before the terminator, up to the twelve read.
+int DigitAt(const char* value, int reach, int pos) {
+  return pos < reach ? value[pos] - '0' : 0;
 }
 
 // "type=file;" or "type=file " but not "type=fileX;".
 bool IsTypeWord(const char* value, const char* word) {
   if (!StartsWithNoCase(value, word)) return false;
-  char next = *TextAt(value, static_cast<int>(std::strlen(word)));
+  // The word matched up to its end, so the value reaches that far.
+  char next = value[std::strlen(word)];
   return next == ';' || next == ' ';
 }
 
@@ -65,13 +81,12 @@ int NextMlsdFact(const char*& cursor, const char*& value) {
     cursor = nullptr;
     return MLSD_FACT_NAME;
   }
-  const char* equals = FindText(cursor, "=");
+  const char* equals = std::strchr(cursor, '=');
   if (equals == nullptr) {
     cursor = nullptr;
     return MLSD_FACT_NONE;
   }
-  const char* end = equals + 1;
-  while (*end != '\0' && *end != ';' && *end != ' ') ++end;
+  const char* end = equals + 1 + std::strcspn(equals + 1, "; ");
   const char* name = cursor;
   cursor = *end == ';' ? end + 1 : *end == ' ' ? end : nullptr;
 
@@ -94,16 +109,20 @@ int ParseMlsd(ListingEntry& entry, char* line, int32_t hostTypeId) {
       case MLSD_FACT_SIZE:
         entry.size = ScanInt64(value);
         break;
-      case MLSD_FACT_MODIFY:
+      case MLSD_FACT_MODIFY: {
         // YYYYMMDDHHMMSS[.sss], in whatever zone the server keeps; seconds
         // are not read.
-        entry.year = static_cast<uint16_t>(DigitAt(value, 0) * 1000 + DigitAt(value, 1) * 100 +
-                                           DigitAt(value, 2) * 10 + DigitAt(value, 3));
-        entry.month = static_cast<uint8_t>(DigitAt(value, 4) * 10 + DigitAt(value, 5));
-        entry.day = static_cast<uint8_t>(DigitAt(value, 6) * 10 + DigitAt(value, 7));
-        entry.hour = static_cast<uint8_t>(DigitAt(value, 8) * 10 + DigitAt(value, 9));
-        entry.minute = static_cast<uint8_t>(DigitAt(value, 10) * 10 + DigitAt(value, 11));
+        int reach = ReachUpTo(value, 12);
+        auto digits = [value, reach](int pos) {
+          return DigitAt(value, reach, pos) * 10 + DigitAt(value, reach, pos + 1);
+        };
+        entry.year = static_cast<uint16_t>(digits(0) * 100 + digits(2));
+        entry.month = static_cast<uint8_t>(digits(4));
+        entry.day = static_cast<uint8_t>(digits(6));
+        entry.hour = static_cast<uint8_t>(digits(8));
+        entry.minute = static_cast<uint8_t>(digits(10));
         break;
+      }
       case MLSD_FACT_TYPE:
         if (IsTypeWord(value, "file")) {
           entry.kind = KIND_FILE;

@@ -25,7 +25,8 @@ struct MlsdFact {
 };
 
 // The facts read, in alphabetical order (the lookup stops early on that
-// order); a code of MLSD_FACT_NONE ends the table.
+// order), each name at least four letters long; a code of MLSD_FACT_NONE
+// ends the table.
 inline constexpr MlsdFact MlsdFactTable[] = {
     {"modify", 6, MLSD_FACT_MODIFY},
     {"size", 4, MLSD_FACT_SIZE},

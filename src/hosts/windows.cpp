@@ -30,9 +30,8 @@ constexpr int kMinDosLineLength = 40;
 
 // Past the field at text and the run of blanks behind it.
 char* NextField(char* text) {
-  while (*text != '\0' && *text != ' ') ++text;
-  while (*text == ' ') ++text;
-  return text;
+  while (!EndsWord(*text)) ++text;
+  return text + std::strspn(text, " ");  // the size column pads with up to 20 blanks
 }
 
 void ReadDosLine(ListingEntry& entry, char* line, const DosDialect& dialect) {
@@ -49,13 +48,13 @@ void ReadDosLine(ListingEntry& entry, char* line, const DosDialect& dialect) {
     entry.year += 1900;
   }
 
-  char* field = FindText(line, " ");
+  char* field = std::strchr(line, ' ');
   if (field == nullptr) return;
   while (*field == ' ') ++field;
 
   // "09:07PM": the mark sits right behind the minutes, upper case only.
   int hour = ScanInt(field);
-  if (char* colon = FindText(field, ":")) {
+  if (char* colon = std::strchr(field, ':')) {
     field = colon;
     while (*field == ':') ++field;
   } else {
