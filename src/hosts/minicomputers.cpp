@@ -33,10 +33,6 @@ char* CutAtBlank(char* text) {
   return blank + 1;
 }
 
-bool StartsWith(const char* text, const char* prefix) {
-  return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
-}
-
 // Sizes built from two columns: the digits of a fuzzed line may overflow,
 // and the product then wraps instead of being undefined.
 int64_t WrappingProduct(int64_t left, int64_t right) {

@@ -19,10 +19,6 @@ constexpr bool IsBlankOrTab(char c) {
   return c == ' ' || c == '\t';
 }
 
-bool StartsWith(const char* text, const char* prefix) {
-  return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
-}
-
 // "Files match 3" and "Directories match 1" close a listing.
 bool IsMatchSummary(const char* line) {
   return StartsWith(line, "Files match") || StartsWith(line, "Directories match");

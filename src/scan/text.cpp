@@ -38,6 +38,7 @@ constexpr auto kMonthKeys = [] {
   return keys;
 }();
 
+// Each with its "d" or "D" second, which IsDirMarker relies on.
 constexpr const char* kDirMarkers[] = {"<DIR>",       " dir ", " Dir ", " DIR ",
                                        "<DIRECTORY>", "[dir]", "<dir>"};
 
@@ -64,14 +65,15 @@ char* LastWord(char* text) {
   return found;
 }
 
-const char* FindText(const char* text, const char* pattern) {
-  if (text == nullptr || pattern == nullptr || *text == '\0') return nullptr;
-  return std::strstr(text, pattern);
-}
-
 bool IsDirMarker(const char* text) {
-  for (const char* marker : kDirMarkers) {
-    if (FindText(text, marker) != nullptr) return true;
+  if (text == nullptr || *text == '\0') return false;
+  // Every marker has its "d" or "D" second, so only the places before those
+  // letters can start one: one scan of the line instead of one per marker.
+  for (const char* letter = std::strpbrk(text + 1, "dD"); letter != nullptr;
+       letter = std::strpbrk(letter + 1, "dD")) {
+    for (const char* marker : kDirMarkers) {
+      if (StartsWith(letter - 1, marker)) return true;
+    }
   }
   return false;
 }

@@ -73,6 +73,14 @@ inline char* TextAt(char* text, int pos) {
   return const_cast<char*>(TextAt(static_cast<const char*>(text), pos));
 }
 
+// Whether text begins with prefix, byte for byte.
+constexpr bool StartsWith(const char* text, const char* prefix) {
+  for (int i = 0; prefix[i] != '\0'; ++i) {
+    if (text[i] != prefix[i]) return false;  // also stops at text's end
+  }
+  return true;
+}
+
 // Case-insensitive (A to Z only) test that text begins with prefix.
 constexpr bool StartsWithNoCase(const char* text, const char* prefix) {
   for (int i = 0; prefix[i] != '\0'; ++i) {
@@ -92,8 +100,14 @@ inline char* NthWord(char* text, int n) {
 // blank, its last tab). Never null for a non-null text.
 char* LastWord(char* text);
 
-// First occurrence of pattern (case-sensitive), or null.
-const char* FindText(const char* text, const char* pattern);
+// First occurrence of pattern (case-sensitive), or null. Inline, so that
+// the one-character patterns most parsers search for go to strchr, which
+// costs a fraction of strstr's setup.
+inline const char* FindText(const char* text, const char* pattern) {
+  if (text == nullptr || pattern == nullptr || *text == '\0') return nullptr;
+  if (pattern[0] != '\0' && pattern[1] == '\0') return std::strchr(text, pattern[0]);
+  return std::strstr(text, pattern);
+}
 inline char* FindText(char* text, const char* pattern) {
   return const_cast<char*>(FindText(static_cast<const char*>(text), pattern));
 }
