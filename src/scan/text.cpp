@@ -1,6 +1,7 @@
 #include "scan/text.h"
 
 #include <array>
+#include <bit>
 #include <cstring>
 #include <iterator>
 
@@ -44,14 +45,65 @@ constexpr const char* kDirMarkers[] = {"<DIR>",       " dir ", " Dir ", " DIR ",
 
 }  // namespace
 
-const char* NthWord(const char* text, int n) {
-  if (text == nullptr) return nullptr;
-  for (int word = 1; word < n; ++word) {
-    while (!EndsWord(*text)) ++text;
-    while (*text == ' ') ++text;
-    if (*text == '\0') return nullptr;
+namespace {
+
+// Eight bytes of a text, as they lie in memory.
+uint64_t LoadEight(const char* bytes) {
+  uint64_t value;
+  std::memcpy(&value, bytes, sizeof value);
+  return value;
+}
+
+constexpr uint64_t EveryByte(uint8_t byte) {
+  return 0x0101010101010101ull * byte;
+}
+
+}  // namespace
+
+int FindWordStarts(const char* text, const char** starts, int count) {
+  if (text == nullptr || count <= 0) return 0;
+  int found = 0;
+  const std::size_t length = std::strlen(text);
+  std::size_t at = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    // Eight bytes at a time while they all lie before the terminator. The
+    // high bit of each byte of nonBlank is set exactly where that byte is not
+    // a blank (no carry crosses a byte), and a word starts at a non-blank
+    // whose predecessor is a blank. Blank runs and words of any length then
+    // cost the same, and no loop exit hangs on them, which is what a byte
+    // loop over the padded columns of a listing mispredicts.
+    bool previousIsBlank = false;  // byte 0 starts word 1, never a later one
+    for (; at + 8 <= length && found < count; at += 8) {
+      const uint64_t blankIsZero = LoadEight(text + at) ^ EveryByte(' ');
+      const uint64_t low = EveryByte(0x7F);
+      const uint64_t nonBlank = (((blankIsZero & low) + low) | blankIsZero) & EveryByte(0x80);
+      const uint64_t blank = ~nonBlank & EveryByte(0x80);
+      uint64_t wordStarts = nonBlank & ((blank << 8) | (previousIsBlank ? 0x80u : 0u));
+      previousIsBlank = (blank >> 63) != 0;
+      for (; wordStarts != 0 && found < count; wordStarts &= wordStarts - 1) {
+        starts[found++] = text + at + (std::countr_zero(wordStarts) >> 3);
+      }
+    }
   }
-  return text;
+  // The rest, byte by byte.
+  for (at = at == 0 ? 1 : at; at < length && found < count; ++at) {
+    if (text[at] != ' ' && text[at - 1] == ' ') starts[found++] = text + at;
+  }
+  return found;
+}
+
+const char* NthWord(const char* text, int n) {
+  if (text == nullptr || n <= 1) return text;
+  // Most parsers ask for words up to the tenth; further ones step on from it.
+  constexpr int kBatch = 15;
+  const char* starts[kBatch];
+  int wanted = n - 1;
+  while (wanted > kBatch) {
+    if (FindWordStarts(text, starts, kBatch) < kBatch) return nullptr;
+    text = starts[kBatch - 1];
+    wanted -= kBatch;
+  }
+  return FindWordStarts(text, starts, wanted) == wanted ? starts[wanted - 1] : nullptr;
 }
 
 char* LastWord(char* text) {

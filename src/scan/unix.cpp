@@ -71,10 +71,9 @@ void ReadNetWareDate(ListingEntry& entry, const char* line, int yearWord, int ti
   if (meridiem != nullptr && ToLower(*meridiem) == 'p' && entry.hour != 12) entry.hour += 12;
 }
 
-// The starts of words first to known, found in one pass: a long listing asks
+// The starts of words 1 to known, found in one pass: a long listing asks
 // for the words of one line one by one, and finding each with NthWord from
-// the start of the line rescans every column before it. Each step is
-// NthWord's own, so the starts are the ones it would answer.
+// the start of the line rescans every column before it.
 struct WordStarts {
   static constexpr int kMax = 16;
   const char* line;
@@ -83,25 +82,13 @@ struct WordStarts {
   const char* starts[kMax + 1];
 };
 
-// Indexes words firstWord to upTo, given where word firstWord starts (null
-// when the line has fewer words).
-WordStarts IndexWordsFrom(const char* line, const char* firstStart, int firstWord, int upTo) {
-  WordStarts words{line, firstWord, 0, {}};
-  if (line == nullptr || firstWord < 1 || firstWord > WordStarts::kMax) return words;
-  words.known = upTo < WordStarts::kMax ? upTo : WordStarts::kMax;
-  words.starts[firstWord] = firstStart;
-  const char* cursor = firstStart;
-  for (int word = firstWord + 1; word <= words.known && cursor != nullptr; ++word) {
-    while (!EndsWord(*cursor)) ++cursor;
-    while (*cursor == ' ') ++cursor;
-    if (*cursor == '\0') break;  // this word and every later one stay null
-    words.starts[word] = cursor;
-  }
-  return words;
-}
-
 WordStarts IndexWords(const char* line, int upTo) {
-  return IndexWordsFrom(line, line, 1, upTo);
+  WordStarts words{line, 1, 0, {}};
+  if (line == nullptr) return words;
+  words.known = upTo < WordStarts::kMax ? upTo : WordStarts::kMax;
+  words.starts[1] = line;
+  FindWordStarts(line, words.starts + 2, words.known - 1);
+  return words;
 }
 
 // The words indexed up to word last, which is found again from the one

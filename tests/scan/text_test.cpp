@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <iterator>
 #include <string>
 
 namespace qorda {
@@ -43,6 +45,36 @@ TEST(NthWord, CountsBlankSeparatedWords) {
     EXPECT_EQ(From(NthWord(row.text, row.n)), row.word) << '"' << row.text << "\" " << row.n;
   }
   EXPECT_EQ(NthWord(static_cast<const char*>(nullptr), 1), nullptr);
+}
+
+// The word scanner reads eight bytes at a time while it can and byte by
+// byte at the end: every word, at every offset from an eight-byte boundary
+// and with blank runs across one, must come out as a plain scan finds it.
+const char* WordByBytes(const char* text, int n) {
+  for (int word = 1; word < n; ++word) {
+    while (*text != '\0' && *text != ' ') ++text;
+    while (*text == ' ') ++text;
+    if (*text == '\0') return nullptr;
+  }
+  return text;
+}
+
+TEST(NthWord, AgreesWithAByteScanAcrossEveryChunkBoundary) {
+  const char* pieces[] = {"a", "  ", "bcdefgh", " ", "\t", "ijklmnopq", "       ", "\xe9", "12:30"};
+  uint32_t state = 12345;
+  for (int line = 0; line < 2000; ++line) {
+    std::string text;
+    int pieceCount = static_cast<int>(state % 40);
+    for (int i = 0; i < pieceCount; ++i) {
+      state = state * 1103515245u + 12345u;
+      text += pieces[(state >> 16) % std::size(pieces)];
+    }
+    for (int n = 1; n <= 40; ++n) {
+      EXPECT_EQ(From(NthWord(text.c_str(), n)), From(WordByBytes(text.c_str(), n)))
+          << '"' << text << "\" " << n;
+    }
+    state = state * 1103515245u + 12345u;
+  }
 }
 
 TEST(LastWord, TakesEverythingAfterTheLastBlank) {
