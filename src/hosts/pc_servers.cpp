@@ -57,7 +57,8 @@ void ReadNetWareColumns(ListingEntry& entry, char* line) {
   entry.month = static_cast<uint8_t>(MonthFromLetters(TextAt(line, 51)));
   entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 55)));
   int year = ScanInt(TextAt(comma, 2));
-  entry.year = static_cast<uint16_t>(year + (year < 70 ? 2000 : 1900));
+  // Unsigned, so that a run of digits no year has wraps instead of overflowing.
+  entry.year = static_cast<uint16_t>(static_cast<uint32_t>(year) + (year < 70 ? 2000u : 1900u));
 
   const char* clock = TextAt(comma, 4);
   while (*clock == ' ') ++clock;

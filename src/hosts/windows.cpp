@@ -63,8 +63,10 @@ void ReadDosLine(ListingEntry& entry, char* line, const DosDialect& dialect) {
   entry.minute = static_cast<uint8_t>(ScanInt(field));
   char mark = CharAt(field, 2);
   if (mark == 'A' && hour == 12 && dialect.midnightIsZero) hour = 0;
-  if (mark == 'P' && hour != 12) hour += 12;
-  entry.hour = static_cast<uint8_t>(hour);
+  // Unsigned, so that a run of digits no hour has wraps instead of overflowing.
+  uint32_t clockHour = static_cast<uint32_t>(hour);
+  if (mark == 'P' && hour != 12) clockHour += 12;
+  entry.hour = static_cast<uint8_t>(clockHour);
 
   field = NextField(field);
   bool isDirectory = dialect.markerAnywhereInLine

@@ -148,6 +148,16 @@ TEST(ParseNetWare4, ReadsTheFixedColumnForm) {
           {line("-rw-r--r--", "1", "05", "9:05 am"), {"My File", 1, 2005, 1, 12, 9, 5}},
           {line("drwxr-xr-x", "512", "70", "10:00 pm"), {"My File", 512, 1970, 1, 12, 22, 0, kDir}},
           {line("--------", "512", "69", "10:00 pm"), {"My File", 512, 2038, 1, 12, 22, 0}},
+          // A year no record can hold runs over the clock's columns; it wraps
+          // rather than overflowing, and the decoder brings it into range.
+          {Columns({{0, "-rw-r--r--"},
+                    {44, "1234"},
+                    {51, "Jan"},
+                    {55, "12,"},
+                    {59, "2147483647"},
+                    {70, "1:15 pm"},
+                    {80, "My File"}}),
+           {"pm   My File", 1234, 2038, 1, 12, 255, 1}},
       },
       {HOST_NETWARE_V4});
 }

@@ -82,6 +82,8 @@ TEST(ParseWindowsNt, AppliesTheClockMarksUnlikeAci) {
       {at("00:15AM"), hour(0, 15), hour(0, 15)},
       {at("9:5PM"), hour(9, 5), hour(9, 5)},  // the mark must sit two places behind
       {at("10::30PM"), hour(22, 30), hour(22, 30)},
+      // An hour no clock has still gets its mark: the sum wraps to a byte.
+      {at("2147483647:07PM"), hour(11, 7), hour(11, 7)},
   });
 }
 
