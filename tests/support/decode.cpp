@@ -1,7 +1,12 @@
 #include "support/decode.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
+#include <memory>
 #include <sstream>
+
+#include "decode/dispatch.h"
 
 namespace qorda::testing {
 
@@ -45,6 +50,40 @@ std::string Mismatch(const Decoded& decoded, const Expected& expected) {
   check("kind", entry.kind, expected.kind);
   check("flags", entry.flags & ~FLAG_MODE_VALID, expected.flags);
   return out.str();
+}
+
+namespace {
+
+void ParseEveryPrefix(std::string_view line, int32_t hostType) {
+  for (std::size_t length = 0; length <= line.size(); ++length) {
+    std::unique_ptr<char[]> copy(new char[length + 1]);
+    std::memcpy(copy.get(), line.data(), length);
+    copy[length] = '\0';
+    ListingEntry entry{};
+    DispatchLine(entry, copy.get(), hostType, "", "");
+  }
+}
+
+}  // namespace
+
+void ExpectRows(std::span<const Row> rows, std::initializer_list<int32_t> hostTypes) {
+  for (int32_t hostType : hostTypes) {
+    for (const Row& row : rows) {
+      EXPECT_EQ(Mismatch(Decode(row.line, hostType), row.expected), "")
+          << "'" << row.line << "' as host " << hostType;
+      ParseEveryPrefix(row.line, hostType);
+    }
+  }
+}
+
+void ExpectDropped(std::initializer_list<std::string_view> lines,
+                   std::initializer_list<int32_t> hostTypes) {
+  for (int32_t hostType : hostTypes) {
+    for (std::string_view line : lines) {
+      EXPECT_EQ(Decode(line, hostType).result, 0) << "'" << line << "' as host " << hostType;
+      ParseEveryPrefix(line, hostType);
+    }
+  }
 }
 
 }  // namespace qorda::testing

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -47,5 +48,34 @@ struct Expected {
 
 // gtest assertion text for the first field that differs, or empty.
 std::string Mismatch(const Decoded& decoded, const Expected& expected);
+
+// The kinds and flags as the tables write them.
+constexpr int kFile = KIND_FILE;
+constexpr int kDir = KIND_DIRECTORY;
+constexpr int kLink = KIND_LINK;
+constexpr int kObject = KIND_OBJECT;
+constexpr int kNoTime = FLAG_NO_TIME;
+constexpr int kInferred = FLAG_YEAR_INFERRED;
+
+// A listing line and the fields it must decode to.
+struct Row {
+  std::string line;
+  Expected expected;
+};
+
+// Decodes every row under every host type given and compares the fields the
+// row names; then runs the host type's parser on every prefix of the line,
+// each in a heap block of exactly its size, so that the sanitize build
+// reports a parser that reads past a line's end (the decoder's own 512-byte
+// copy would hide it).
+void ExpectRows(std::span<const Row> rows, std::initializer_list<int32_t> hostTypes);
+inline void ExpectRows(std::initializer_list<Row> rows, std::initializer_list<int32_t> hostTypes) {
+  ExpectRows(std::span<const Row>(rows.begin(), rows.size()), hostTypes);
+}
+
+// Lines that are no entry under every host type given, with the same check
+// of every prefix.
+void ExpectDropped(std::initializer_list<std::string_view> lines,
+                   std::initializer_list<int32_t> hostTypes);
 
 }  // namespace qorda::testing
