@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "decode/host_ids.h"
 #include "support/decode.h"
@@ -94,30 +95,22 @@ TEST(ParseMvsCServer, ReadsNameFirstUnlessPartitioned) {
       {HOST_IBM_MVS_C_SERVER});
 }
 
-// A row with the current directory (or data set prefix) it is decoded under.
-struct ContextRow {
-  std::string line;
-  const char* context;
-  Expected expected;
-};
-
 TEST(ParseMvs, RemovesTheCurrentDirectoryFromNames) {
   // A prefix is cut to 259 characters and then takes no closing ".".
   const std::string longDirectory(300, 'A');
   const std::string longName = std::string(259, 'A') + ".X";
-  const ContextRow rows[] = {
-      {SequentialLine("USER.DATA.CNTL"), "'USER.DATA'", {"CNTL", 27900, 2003, 3, 28}},
-      {SequentialLine("USER.DATA.CNTL"), "USER.DATA.", {"CNTL", 27900, 2003, 3, 28}},
-      {SequentialLine("USER.DATA.CNTL"), "'USER.DATA", {"CNTL", 27900, 2003, 3, 28}},
-      {SequentialLine("USER.DATA.CNTL"), "'user.data'", {"USER.DATA.CNTL", 27900, 2003, 3, 28}},
-      {SequentialLine("USER.DATA.CNTL"), "USER.DAT", {"USER.DATA.CNTL", 27900, 2003, 3, 28}},
-      {SequentialLine("U.CNTL"), "U", {"U.CNTL", 27900, 2003, 3, 28}},  // too short to be one
-      {SequentialLine("USER.CNTL"), nullptr, {"USER.CNTL", 27900, 2003, 3, 28}},
-      {SequentialLine(longName.c_str()), longDirectory.c_str(), {".X", 27900, 2003, 3, 28}},
+  const std::pair<const char*, Row> rows[] = {
+      {"'USER.DATA'", {SequentialLine("USER.DATA.CNTL"), {"CNTL", 27900, 2003, 3, 28}}},
+      {"USER.DATA.", {SequentialLine("USER.DATA.CNTL"), {"CNTL", 27900, 2003, 3, 28}}},
+      {"'USER.DATA", {SequentialLine("USER.DATA.CNTL"), {"CNTL", 27900, 2003, 3, 28}}},
+      {"'user.data'", {SequentialLine("USER.DATA.CNTL"), {"USER.DATA.CNTL", 27900, 2003, 3, 28}}},
+      {"USER.DAT", {SequentialLine("USER.DATA.CNTL"), {"USER.DATA.CNTL", 27900, 2003, 3, 28}}},
+      {"U", {SequentialLine("U.CNTL"), {"U.CNTL", 27900, 2003, 3, 28}}},  // too short to be one
+      {nullptr, {SequentialLine("USER.CNTL"), {"USER.CNTL", 27900, 2003, 3, 28}}},
+      {longDirectory.c_str(), {SequentialLine(longName.c_str()), {".X", 27900, 2003, 3, 28}}},
   };
-  for (const ContextRow& row : rows) {
-    EXPECT_EQ(Mismatch(Decode(row.line, HOST_IBM_MVS, row.context), row.expected), "")
-        << row.line << " in " << (row.context ? row.context : "(null)");
+  for (const auto& [directory, row] : rows) {
+    EXPECT_EQ(Mismatch(Decode(row.line, HOST_IBM_MVS, directory), row.expected), "") << row.line;
   }
   EXPECT_EQ(Mismatch(Decode(kPartitioned, HOST_IBM_MVS_C_SERVER, "'ISPF'"),
                      {"PROFILE", 0, 2007, 6, 20, 0, 0, kDir}),
@@ -126,19 +119,19 @@ TEST(ParseMvs, RemovesTheCurrentDirectoryFromNames) {
 
 TEST(ParseMvsKnet, RemovesTheHighLevelQualifier) {
   const std::string longPrefix(200, 'A');
-  const ContextRow rows[] = {
-      {"USER.TEST.DATA", "user", {"TEST.DATA"}},
-      {"USERX.DATA", "user", {"USERX.DATA"}},
-      {"USER", "user", {"USER"}},
-      {"USER.LOADLIB    PO  U", "USER", {"LOADLIB", 0, 0, 0, 0, 0, 0, kDir}},
-      {"USER.LOADLIB\tPO", "USER", {"LOADLIB"}},  // a tab ends the word; " PO " needs its blank
-      {"USER.TEST.DATA", nullptr, {"USER.TEST.DATA"}},
-      {std::string(127, 'A') + ".X", longPrefix.c_str(), {"X"}},  // cut to 127 characters
-      {"USER.OLD Migrated", "USER", {""}},
-      {"MIGRATED USER.OLD", "USER", {"MIGRATED"}},
+  const std::pair<const char*, Row> rows[] = {
+      {"user", {"USER.TEST.DATA", {"TEST.DATA"}}},
+      {"user", {"USERX.DATA", {"USERX.DATA"}}},
+      {"user", {"USER", {"USER"}}},
+      {"USER", {"USER.LOADLIB    PO  U", {"LOADLIB", 0, 0, 0, 0, 0, 0, kDir}}},
+      {"USER", {"USER.LOADLIB\tPO", {"LOADLIB"}}},  // a tab ends the word; " PO " needs its blank
+      {nullptr, {"USER.TEST.DATA", {"USER.TEST.DATA"}}},
+      {longPrefix.c_str(), {std::string(127, 'A') + ".X", {"X"}}},  // cut to 127 characters
+      {"USER", {"USER.OLD Migrated", {""}}},
+      {"USER", {"MIGRATED USER.OLD", {"MIGRATED"}}},
   };
-  for (const ContextRow& row : rows) {
-    EXPECT_EQ(Mismatch(Decode(row.line, HOST_IBM_MVS_KNET, "", row.context), row.expected), "")
+  for (const auto& [prefix, row] : rows) {
+    EXPECT_EQ(Mismatch(Decode(row.line, HOST_IBM_MVS_KNET, "", prefix), row.expected), "")
         << row.line;
   }
 }
