@@ -5,45 +5,34 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace qorda {
 namespace {
 
-// The word scanners answer pointers into the text; these rows compare the
-// text from that pointer on, "(null)" for a null answer.
+// The text a scanner's answer points to, "(null)" for none.
 std::string From(const char* text) {
   return text == nullptr ? "(null)" : text;
 }
 
 TEST(Strip, TrimsTrailingLineEndsBlanksAndTabsOnly) {
-  struct Row {
-    const char* text;
-    const char* stripped;
-  } rows[] = {
-      {"abc \r\n", "abc"}, {" abc", " abc"},   {"\t \r\n", ""}, {"", ""},
-      {"a\tb\t", "a\tb"},  {"a\x0B", "a\x0B"},  // vertical tab is not trimmed
+  // Leading blanks and a trailing vertical tab stay.
+  const std::pair<const char*, const char*> rows[] = {
+      {"a\tb \t\r\n", "a\tb"},
+      {" a\x0B", " a\x0B"},
+      {"\t \r\n", ""},
   };
-  for (const Row& row : rows) {
-    std::string text = row.text;
-    EXPECT_EQ(Strip(text.data()), static_cast<int>(std::string(row.stripped).size())) << row.text;
-    EXPECT_STREQ(text.c_str(), row.stripped);
+  for (const auto& [original, stripped] : rows) {
+    std::string text = original;
+    EXPECT_EQ(Strip(text.data()), static_cast<int>(std::string(stripped).size())) << original;
+    EXPECT_STREQ(text.c_str(), stripped);
   }
   EXPECT_EQ(Strip(nullptr), 0);
 }
 
-TEST(NthWord, CountsBlankSeparatedWords) {
-  struct Row {
-    const char* text;
-    int n;
-    const char* word;
-  } rows[] = {
-      {"a  b c", 2, "b c"}, {"a b", 3, "(null)"}, {" a", 2, "a"},    {"a\tb c", 2, "c"},
-      {"a b", 0, "a b"},    {"a b", -5, "a b"},   {"a b", 1, "a b"}, {"a b ", 3, "(null)"},
-      {" a b", 2, "a b"},   {"", 2, "(null)"},    {"a b c", 3, "c"},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(From(NthWord(row.text, row.n)), row.word) << '"' << row.text << "\" " << row.n;
-  }
+TEST(NthWord, TakesTabsAsPartOfAWordAndWordOneAsTheText) {
+  EXPECT_EQ(From(NthWord("a\tb c", 2)), "c");
+  EXPECT_EQ(From(NthWord(" a b", 0)), " a b");
   EXPECT_EQ(NthWord(static_cast<const char*>(nullptr), 1), nullptr);
 }
 
@@ -77,90 +66,56 @@ TEST(NthWord, AgreesWithAByteScanAcrossEveryChunkBoundary) {
   }
 }
 
-TEST(LastWord, TakesEverythingAfterTheLastBlank) {
-  struct Row {
-    const char* text;
-    const char* word;
-  } rows[] = {
-      {"name with blanks", "blanks"},
-      {"a\tb", "b"},
-      {"a b\tc", "b\tc"},
-      {"single", "single"},
-      {"   ", ""},
-      {"a b  \r\n", "b"},
-      {"a \t b", "b"},
+TEST(LastWord, TakesEverythingAfterTheLastBlankOrElseTheLastTab) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"single", "single"}, {"a\tb", "b"}, {"a b\tc", "b\tc"}, {"a \t b  \r\n", "b"}, {"   ", ""},
   };
-  for (const Row& row : rows) {
-    std::string text = row.text;
-    EXPECT_EQ(From(LastWord(text.data())), row.word) << '"' << row.text << '"';
+  for (const auto& [original, word] : rows) {
+    std::string text = original;
+    EXPECT_EQ(From(LastWord(text.data())), word) << '"' << original << '"';
   }
 }
 
 TEST(FindText, FindsTheFirstOccurrence) {
   const char* text = "abcabc";
   EXPECT_EQ(FindText(text, "ca"), text + 2);
-  EXPECT_EQ(FindText("ab", "abc"), nullptr);
-  EXPECT_EQ(FindText("", ""), nullptr);
+  EXPECT_EQ(FindText(text, "b"), text + 1);
   EXPECT_EQ(FindText(text, ""), text);
-  EXPECT_EQ(FindText(static_cast<const char*>(nullptr), "a"), nullptr);
+  EXPECT_EQ(FindText("", ""), nullptr);
   EXPECT_EQ(FindText(text, nullptr), nullptr);
 }
 
 TEST(IsDirMarker, KnowsExactlySevenMarkers) {
-  struct Row {
-    const char* text;
-    bool marked;
-  } rows[] = {
-      {"12-01-99  10:00AM       <DIR>          src", true},
-      {"x DIR y", true},
-      {"x dir y", true},
-      {"x Dir y", true},
-      {"<DIRECTORY>", true},
-      {"[dir]", true},
-      {"<dir>", true},
-      {"x Dir", false},
-      {"[DIR]", false},
-      {"<Dir>", false},
-      {"Directory", false},
-      {"dir x", false},
-      {"", false},
+  const std::pair<const char*, bool> rows[] = {
+      {"a <DIR> b", true},   {"x DIR y", true}, {"x dir y", true}, {"x Dir y", true},
+      {"<DIRECTORY>", true}, {"[dir]", true},   {"<dir>", true},   {"x Dir", false},
+      {"dir x", false},      {"[DIR]", false},  {"", false},       {nullptr, false},
   };
-  for (const Row& row : rows) EXPECT_EQ(IsDirMarker(row.text), row.marked) << row.text;
-  EXPECT_FALSE(IsDirMarker(nullptr));
+  for (const auto& [text, marked] : rows) EXPECT_EQ(IsDirMarker(text), marked) << text;
 }
 
 TEST(ScanInt, ReadsLikeTheRuntimeDecimalReader) {
-  EXPECT_EQ(ScanInt("  042abc"), 42);
-  EXPECT_EQ(ScanInt(" \t\n-17"), -17);
-  EXPECT_EQ(ScanInt("+5"), 5);
+  EXPECT_EQ(ScanInt(" \t\n-042abc"), -42);
   EXPECT_EQ(ScanInt("- 5"), 0);
-  EXPECT_EQ(ScanInt("abc"), 0);
   EXPECT_EQ(ScanInt(nullptr), 0);
-  EXPECT_EQ(ScanInt64("12345678901"), 12345678901LL);
   // Too many digits wrap; under UBSan this proves they do so without overflow.
   (void)ScanInt64("999999999999999999999999");
   (void)ScanInt("-99999999999");
 }
 
 TEST(MonthFromName, MatchesThreeLettersIgnoringAsciiCase) {
-  struct Row {
-    const char* text;
-    int month;
-  } rows[] = {
-      {"okt", 10},    {"MAJ", 5},  {"dez", 12},   {"Ma", 0},     {"xyz", 0},
-      {"January", 1}, {"Sept", 9}, {"M\xE4r", 3}, {"m\xE4R", 3}, {"M\xC4r", 0},
-      {"mai", 5},     {"", 0},     {"jan.", 1},   {"Ja", 0},
+  const std::pair<const char*, int> rows[] = {
+      {"okt", 10},   {"MAJ", 5},    {"dez", 12}, {"Sept", 9}, {"M\xE4r", 3},
+      {"m\xE4R", 3}, {"M\xC4r", 0}, {"Ma", 0},   {"", 0},
   };
-  for (const Row& row : rows) EXPECT_EQ(MonthFromName(row.text), row.month) << row.text;
+  for (const auto& [text, month] : rows) EXPECT_EQ(MonthFromName(text), month) << text;
 }
 
 TEST(BoundedReads, NeverStepOverTheTerminator) {
   const char text[] = "ab\0zz";
-  EXPECT_EQ(CharAt(text, 1), 'b');
   EXPECT_EQ(CharAt(text, 3), '\0');
   EXPECT_EQ(CharAt(text, -1), '\0');
   EXPECT_EQ(TextAt(text, 10), text + 2);
-  EXPECT_EQ(TextAt(text, 1), text + 1);
 }
 
 }  // namespace
