@@ -77,13 +77,12 @@ void ReadNetWareDate(ListingEntry& entry, const char* line, int yearWord, int ti
 struct WordStarts {
   static constexpr int kMax = 16;
   const char* line;
-  int first;  // starts[first..known] are found, null past the last word
-  int known;
+  int known;  // starts[1..known] are found, null past the last word
   const char* starts[kMax + 1];
 };
 
 WordStarts IndexWords(const char* line, int upTo) {
-  WordStarts words{line, 1, 0, {}};
+  WordStarts words{line, 0, {}};
   if (line == nullptr) return words;
   words.known = upTo < WordStarts::kMax ? upTo : WordStarts::kMax;
   words.starts[1] = line;
@@ -95,18 +94,13 @@ WordStarts IndexWords(const char* line, int upTo) {
 // before it: the line may have been cut since it was indexed.
 void RefindLastWord(WordStarts& words, int last) {
   words.known = last;
-  const char* cursor = words.starts[last - 1];
-  words.starts[last] = nullptr;
-  if (cursor == nullptr) return;
-  while (!EndsWord(*cursor)) ++cursor;
-  while (*cursor == ' ') ++cursor;
-  if (*cursor != '\0') words.starts[last] = cursor;
+  words.starts[last] = NthWord(words.starts[last - 1], 2);
 }
 
 // Word n as NthWord answers it.
 const char* WordAt(const WordStarts& words, int n) {
   if (n <= 1) return words.line;
-  if (n >= words.first && n <= words.known) return words.starts[n];
+  if (n <= words.known) return words.starts[n];
   return NthWord(words.line, n);
 }
 
