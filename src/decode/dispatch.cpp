@@ -20,8 +20,8 @@
 
 namespace qorda {
 
-void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const char* currentDirectory,
-                  const char* datasetPrefix) {
+void DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
+                  const char* currentDirectory, const char* datasetPrefix) {
   switch (hostTypeId) {
     // Windows and DOS-style servers.
     case HOST_MICROSOFT_NT:
@@ -225,7 +225,7 @@ void DispatchLine(ListingEntry& entry, char* line, int32_t hostTypeId, const cha
     // AUTO, Unix, Solaris, Serv-U, WFTPD, SecureTransport, Unisys 5000,
     // 5996 to 5999 and every id the table does not know.
     default:
-      ParseUnixLine(entry, line, hostTypeId);
+      ParseUnixLine(entry, line, static_cast<std::size_t>(length), hostTypeId);
       break;
   }
 }

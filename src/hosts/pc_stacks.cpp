@@ -183,7 +183,7 @@ void ParseNcsa(ListingEntry& entry, char* line, int32_t hostTypeId) {
   int words = CountWords(line);
   // WarFTPD and others answer with Unix long listings: '-rw-r--r-- 1 ...'.
   if (words >= 9 && CharAt(line, 1) == 'r') {
-    ParseUnixLine(entry, line, hostTypeId);
+    ParseUnixLine(entry, line, std::strlen(line), hostTypeId);
     return;
   }
   if (IsMatchSummary(line) || words <= 3) return;

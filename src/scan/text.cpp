@@ -58,36 +58,45 @@ constexpr uint64_t EveryByte(uint8_t byte) {
   return 0x0101010101010101ull * byte;
 }
 
+// One bit per byte of the eight at bytes, set where the byte is not a blank.
+uint64_t NonBlankBits(const char* bytes) {
+  if constexpr (std::endian::native == std::endian::little) {
+    // The high bit of each byte of highBits is set exactly where that byte
+    // is not a blank (no carry crosses a byte); one multiplication then
+    // gathers the eight high bits into the top byte, in order.
+    const uint64_t blankIsZero = LoadEight(bytes) ^ EveryByte(' ');
+    const uint64_t low = EveryByte(0x7F);
+    const uint64_t highBits = (((blankIsZero & low) + low) | blankIsZero) & EveryByte(0x80);
+    return ((highBits >> 7) * 0x0102040810204080ull) >> 56;
+  } else {
+    uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) bits |= uint64_t{bytes[i] != ' '} << i;
+    return bits;
+  }
+}
+
 }  // namespace
 
-int FindWordStarts(const char* text, const char** starts, int count) {
+int FindWordStarts(const char* text, std::size_t length, const char** starts, int count) {
   if (text == nullptr || count <= 0) return 0;
+  // A block of 64 bytes becomes one mask of the bytes that start a word: a
+  // non-blank after a blank. Building it has no branch that depends on the
+  // text, and taking the starts from it runs once per word wanted, so the
+  // padded columns of a listing leave nothing to mispredict.
   int found = 0;
-  const std::size_t length = std::strlen(text);
-  std::size_t at = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    // Eight bytes at a time while they all lie before the terminator. The
-    // high bit of each byte of nonBlank is set exactly where that byte is not
-    // a blank (no carry crosses a byte), and a word starts at a non-blank
-    // whose predecessor is a blank. Blank runs and words of any length then
-    // cost the same, and no loop exit hangs on them, which is what a byte
-    // loop over the padded columns of a listing mispredicts.
-    bool previousIsBlank = false;  // byte 0 starts word 1, never a later one
-    for (; at + 8 <= length && found < count; at += 8) {
-      const uint64_t blankIsZero = LoadEight(text + at) ^ EveryByte(' ');
-      const uint64_t low = EveryByte(0x7F);
-      const uint64_t nonBlank = (((blankIsZero & low) + low) | blankIsZero) & EveryByte(0x80);
-      const uint64_t blank = ~nonBlank & EveryByte(0x80);
-      uint64_t wordStarts = nonBlank & ((blank << 8) | (previousIsBlank ? 0x80u : 0u));
-      previousIsBlank = (blank >> 63) != 0;
-      for (; wordStarts != 0 && found < count; wordStarts &= wordStarts - 1) {
-        starts[found++] = text + at + (std::countr_zero(wordStarts) >> 3);
-      }
+  uint64_t blankBefore = 0;  // byte 0 starts word 1, never a later one
+  for (std::size_t block = 0; block < length && found < count; block += 64) {
+    const std::size_t end = length - block < 64 ? length : block + 64;
+    uint64_t nonBlank = 0;
+    std::size_t at = block;
+    for (; at + 8 <= end; at += 8) nonBlank |= NonBlankBits(text + at) << (at - block);
+    for (; at < end; ++at) nonBlank |= uint64_t{text[at] != ' '} << (at - block);
+    const uint64_t blank = ~nonBlank;  // bytes past the end count as blanks
+    uint64_t wordStarts = nonBlank & (blank << 1 | blankBefore);
+    blankBefore = blank >> 63;
+    for (; wordStarts != 0 && found < count; wordStarts &= wordStarts - 1) {
+      starts[found++] = text + block + std::countr_zero(wordStarts);
     }
-  }
-  // The rest, byte by byte.
-  for (at = at == 0 ? 1 : at; at < length && found < count; ++at) {
-    if (text[at] != ' ' && text[at - 1] == ' ') starts[found++] = text + at;
   }
   return found;
 }
@@ -97,13 +106,15 @@ const char* NthWord(const char* text, int n) {
   // Most parsers ask for words up to the tenth; further ones step on from it.
   constexpr int kBatch = 15;
   const char* starts[kBatch];
+  std::size_t length = std::strlen(text);
   int wanted = n - 1;
   while (wanted > kBatch) {
-    if (FindWordStarts(text, starts, kBatch) < kBatch) return nullptr;
+    if (FindWordStarts(text, length, starts, kBatch) < kBatch) return nullptr;
+    length -= static_cast<std::size_t>(starts[kBatch - 1] - text);
     text = starts[kBatch - 1];
     wanted -= kBatch;
   }
-  return FindWordStarts(text, starts, wanted) == wanted ? starts[wanted - 1] : nullptr;
+  return FindWordStarts(text, length, starts, wanted) == wanted ? starts[wanted - 1] : nullptr;
 }
 
 char* LastWord(char* text) {

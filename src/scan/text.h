@@ -89,11 +89,11 @@ constexpr bool StartsWithNoCase(const char* text, const char* prefix) {
   return true;
 }
 
-// The starts of words 2 to count + 1 of text, in order, into starts; returns
-// how many the text has, at most count. Word 1 is the text itself; every
-// later word begins where a blank is followed by anything but a blank or the
-// end (a tab is part of a word).
-int FindWordStarts(const char* text, const char** starts, int count);
+// The starts of words 2 to count + 1 of text, whose length is given, in
+// order, into starts; returns how many the text has, at most count. Word 1
+// is the text itself; every later word begins where a blank is followed by
+// anything but a blank or the end (a tab is part of a word).
+int FindWordStarts(const char* text, std::size_t length, const char** starts, int count);
 
 // Word n (1-based, blank-separated; a tab is part of a word), or null when
 // the text has fewer words. n <= 1 gives the text itself.

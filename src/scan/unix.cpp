@@ -18,6 +18,15 @@ char* SkipWord(char* text) {
   return text;
 }
 
+// The first " ->" in the name, or null. Names rarely hold a '>', so
+// finding each with strchr beats a substring search.
+char* FindLinkArrow(char* name) {
+  for (char* head = std::strchr(name, '>'); head != nullptr; head = std::strchr(head + 1, '>')) {
+    if (head - name >= 2 && head[-1] == '-' && head[-2] == ' ') return head - 2;
+  }
+  return nullptr;
+}
+
 // Marks the kind and cuts the name at a link arrow: "link -> target".
 void ReadKindAndCutName(ListingEntry& entry, const char* line, char* name) {
   bool isDirectory = ToLower(line[0]) == 'd';
@@ -25,7 +34,7 @@ void ReadKindAndCutName(ListingEntry& entry, const char* line, char* name) {
     char* last = name + strnlen(name, sizeof entry.name);
     if (last > name && (last[-1] == '/' || last[-1] == '\\')) last[-1] = '\0';
   }
-  if (char* arrow = FindText(name, " ->")) {
+  if (char* arrow = FindLinkArrow(name)) {
     *arrow = '\0';
     entry.kind = KIND_LINK;
   } else if (isDirectory) {
@@ -81,20 +90,27 @@ struct WordStarts {
   const char* starts[kMax + 1];
 };
 
-WordStarts IndexWords(const char* line, int upTo) {
-  WordStarts words{line, 0, {}};
+WordStarts IndexWords(const char* line, std::size_t length, int upTo) {
+  // Left uninitialised but for the entries set here: clearing the whole
+  // array costs more than finding the words.
+  WordStarts words;
+  words.line = line;
+  words.known = 0;
   if (line == nullptr) return words;
   words.known = upTo < WordStarts::kMax ? upTo : WordStarts::kMax;
   words.starts[1] = line;
-  FindWordStarts(line, words.starts + 2, words.known - 1);
+  for (int n = 2 + FindWordStarts(line, length, words.starts + 2, words.known - 1); n <= words.known; ++n) {
+    words.starts[n] = nullptr;
+  }
   return words;
 }
 
-// The words indexed up to word last, which is found again from the one
-// before it: the line may have been cut since it was indexed.
-void RefindLastWord(WordStarts& words, int last) {
+// The words up to word last once the line has been cut at cut, which lies
+// past the end of word last - 1: word last survives only if it starts
+// before the cut.
+void KeepWordsBeforeCut(WordStarts& words, int last, const char* cut) {
   words.known = last;
-  words.starts[last] = NthWord(words.starts[last - 1], 2);
+  if (words.starts[last] != nullptr && words.starts[last] >= cut) words.starts[last] = nullptr;
 }
 
 // Word n as NthWord answers it.
@@ -194,21 +210,23 @@ char* FindUnixNameIn(char* line, const WordStarts& words, int* extraWord) {
 
 void ParseUnixColumns(ListingEntry& entry, const char* line, int yearWord, int monthWord,
                       int dayWord, int timeWord, int sizeWord, int32_t hostTypeId) {
-  ReadColumns(entry, IndexWords(line, LargestWord(monthWord, dayWord, timeWord, sizeWord)),
+  ReadColumns(entry,
+              IndexWords(line, line == nullptr ? 0 : std::strlen(line),
+                         LargestWord(monthWord, dayWord, timeWord, sizeWord)),
               yearWord, monthWord, dayWord, timeWord, sizeWord, hostTypeId);
 }
 
 char* FindUnixName(char* line, int* extraWord) {
-  return FindUnixNameIn(line, IndexWords(line, 8), extraWord);
+  return FindUnixNameIn(line, IndexWords(line, std::strlen(line), 8), extraWord);
 }
 
-void ParseUnixLine(ListingEntry& entry, char* line, int32_t hostTypeId) {
+void ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t hostTypeId) {
   if (StartsWithNoCase(line, "total")) return;
 
-  // Words 1 to 8 in one pass. Cutting the name out leaves their starts as
-  // they are, but the date column may end at the cut, so the word after the
-  // day is found again once the name is cut off.
-  WordStarts words = IndexWords(line, 8);
+  // Words 1 to 9 in one pass (a device has one word more). Cutting the name
+  // out leaves their starts as they are, except that the date column may
+  // have been the name's first word.
+  WordStarts words = IndexWords(line, length, 9);
   const char* fifthWord = words.starts[5];
   if (fifthWord != nullptr && IsDigit(*fifthWord)) {
     int extra = 0;
@@ -216,7 +234,7 @@ void ParseUnixLine(ListingEntry& entry, char* line, int32_t hostTypeId) {
     if (name != nullptr && *name != '\0') {
       name[-1] = '\0';
       ReadKindAndCutName(entry, line, name);
-      RefindLastWord(words, 8 + extra);
+      KeepWordsBeforeCut(words, 8 + extra, name - 1);
       ReadColumns(entry, words, 8 + extra, 6 + extra, 7 + extra, 8 + extra, 5 + extra, hostTypeId);
       CopyName(entry, name);
       return;

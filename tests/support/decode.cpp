@@ -60,7 +60,7 @@ void ParseEveryPrefix(std::string_view line, int32_t hostType) {
     std::memcpy(copy.get(), line.data(), length);
     copy[length] = '\0';
     ListingEntry entry{};
-    DispatchLine(entry, copy.get(), hostType, "", "");
+    DispatchLine(entry, copy.get(), static_cast<int>(length), hostType, "", "");
   }
 }
 
