@@ -44,16 +44,16 @@ void DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeI
     // MLSD facts.
     case HOST_MLSD:
     case HOST_QORDA_SERVER:
-      ParseMlsd(entry, line, hostTypeId);
+      ParseMlsd(entry, line, length, hostTypeId);
       break;
 
     // VMS and RSX-11M.
     case HOST_VMS_UCX:
-      ParseVmsUcx(entry, line, hostTypeId);
+      ParseVmsUcx(entry, line, length, hostTypeId);
       break;
     case HOST_VMS_MULTINET:
     case HOST_PDP11_RSX11M:
-      ParseVmsMultiNet(entry, line, hostTypeId);
+      ParseVmsMultiNet(entry, line, length, hostTypeId);
       break;
 
     // IBM mainframes and midrange.
@@ -70,7 +70,7 @@ void DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeI
       ParseSpartacusKnet(entry, line);
       break;
     case HOST_IBM_VM:
-      ParseVmCms(entry, line, currentDirectory);
+      ParseVmCms(entry, line, length, currentDirectory);
       break;
     case HOST_IBM_AS_400:
     case HOST_IBM_AS_400_MM_DD_YY:

@@ -73,7 +73,7 @@ bool IsTypeWord(const char* value, const char* word) {
 
 }  // namespace
 
-int NextMlsdFact(const char*& cursor, const char*& value) {
+int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value) {
   // Exactly one blank separates the facts from the name: 'type=file;  two'
   // names ' two'.
   if (*cursor == ' ') {
@@ -81,14 +81,14 @@ int NextMlsdFact(const char*& cursor, const char*& value) {
     cursor = nullptr;
     return MLSD_FACT_NAME;
   }
-  const char* equals = std::strchr(cursor, '=');
-  if (equals == nullptr) {
+  const char* equals = FindEither(cursor, lineEnd, '=', '=');
+  if (equals == lineEnd) {
     cursor = nullptr;
     return MLSD_FACT_NONE;
   }
-  const char* end = equals + 1 + std::strcspn(equals + 1, "; ");
+  const char* end = FindEither(equals + 1, lineEnd, ';', ' ');
   const char* name = cursor;
-  cursor = *end == ';' ? end + 1 : *end == ' ' ? end : nullptr;
+  cursor = end == lineEnd ? nullptr : *end == ';' ? end + 1 : end;
 
   const MlsdFact* fact = FindFact(name, static_cast<int>(equals - name));
   if (fact == nullptr) return MLSD_FACT_NONE;
@@ -96,15 +96,16 @@ int NextMlsdFact(const char*& cursor, const char*& value) {
   return fact->code;
 }
 
-int ParseMlsd(ListingEntry& entry, char* line, int32_t hostTypeId) {
+int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
   (void)hostTypeId;
   if (line == nullptr) return 0;
+  const char* const lineEnd = line + length;
   const char* cursor = line;
   while (cursor != nullptr) {
     const char* value = nullptr;
-    switch (NextMlsdFact(cursor, value)) {
+    switch (NextMlsdFact(cursor, lineEnd, value)) {
       case MLSD_FACT_NAME:
-        CopyName(entry, value);
+        CopyName(entry, value, static_cast<std::size_t>(lineEnd - value));
         break;
       case MLSD_FACT_SIZE:
         entry.size = ScanInt64(value);
@@ -112,7 +113,7 @@ int ParseMlsd(ListingEntry& entry, char* line, int32_t hostTypeId) {
       case MLSD_FACT_MODIFY: {
         // YYYYMMDDHHMMSS[.sss], in whatever zone the server keeps; seconds
         // are not read.
-        int reach = ReachUpTo(value, 12);
+        const int reach = lineEnd - value < 12 ? static_cast<int>(lineEnd - value) : 12;
         auto digits = [value, reach](int pos) {
           return DigitAt(value, reach, pos) * 10 + DigitAt(value, reach, pos + 1);
         };

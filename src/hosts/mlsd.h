@@ -35,12 +35,12 @@ inline constexpr MlsdFact MlsdFactTable[] = {
 };
 
 // Reads the fact at cursor and moves cursor to the next one (null once the
-// line is used up). value points at the fact's value inside the line; it is
-// not terminated and runs up to the next ";" or blank.
-int NextMlsdFact(const char*& cursor, const char*& value);
+// line, which ends at lineEnd, is used up). value points at the fact's value
+// inside the line; it is not terminated and runs up to the next ";" or blank.
+int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value);
 
-// 'type=file;size=1234;modify=20230105123456; readme.txt'. Returns 1 when
-// the entry has a name.
-int ParseMlsd(ListingEntry& entry, char* line, int32_t hostTypeId);
+// 'type=file;size=1234;modify=20230105123456; readme.txt', of the given
+// length. Returns 1 when the entry has a name.
+int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
 
 }  // namespace qorda

@@ -43,11 +43,46 @@ int32_t TakeNumber(const char*& at, char separator) {
   if (at == nullptr) return 0;
   const int32_t value = ScanInt(at);
   if (separator == '\0') return value;
-  at = std::strchr(at, separator);
-  if (at != nullptr) {
-    while (*at == separator) ++at;
+  // The separator lies a few bytes on, where a call to strchr would cost
+  // more than the walk.
+  while (*at != separator && *at != '\0') ++at;
+  if (*at == '\0') {
+    at = nullptr;
+    return value;
   }
+  while (*at == separator) ++at;
   return value;
+}
+
+struct Stamp {
+  int32_t year, month, day, hour, minute;
+};
+
+// '2001-05-16 12:34:56' or '05/16/01 12:34', number by number.
+Stamp TakeStamp(const char* at) {
+  Stamp stamp;
+  if (CharAt(at, 4) == '-') {
+    stamp.year = TakeNumber(at, '-');
+    stamp.month = TakeNumber(at, '-');
+    stamp.day = TakeNumber(at, ' ');
+  } else {
+    stamp.month = TakeNumber(at, '/');
+    stamp.day = TakeNumber(at, '/');
+    stamp.year = TakeNumber(at, ' ');
+  }
+  stamp.hour = TakeNumber(at, ':');
+  stamp.minute = TakeNumber(at, '\0');
+  return stamp;
+}
+
+// The stamp at at, of which available bytes can be read. The ISO stamp
+// nearly every server writes is read in place, as TakeStamp would read it.
+Stamp ReadStamp(const char* at, std::size_t available) {
+  if (MatchesShape(at, available, "9999-99-99 99:99") && !IsDigit(CharAt(at, 16))) {
+    return {DigitsValue(at, 4), DigitsValue(at + 5, 2), DigitsValue(at + 8, 2),
+            DigitsValue(at + 11, 2), DigitsValue(at + 14, 2)};
+  }
+  return TakeStamp(at);
 }
 
 void ReadDateFirstLine(ListingEntry& entry, const ColumnLine& line) {
@@ -79,15 +114,17 @@ void ReadDateFirstLine(ListingEntry& entry, const ColumnLine& line) {
 }
 
 // 'PROFILE  EXEC' becomes 'PROFILE.EXEC': the first blank turns into the
-// separator and the blanks behind it close up.
-void JoinNameAndType(char* field) {
-  char* blank = std::strchr(field, ' ');
-  if (blank == nullptr) return;
+// separator and the blanks behind it close up. Returns the new length.
+std::size_t JoinNameAndType(char* field, std::size_t length) {
+  char* blank = static_cast<char*>(std::memchr(field, ' ', length));
+  if (blank == nullptr) return length;
   *blank = '.';
   char* typeStart = blank + 1;
   const char* afterBlanks = typeStart;
   while (*afterBlanks == ' ') ++afterBlanks;
-  std::memmove(typeStart, afterBlanks, std::strlen(afterBlanks) + 1);
+  const std::size_t rest = length - static_cast<std::size_t>(afterBlanks - field);
+  std::memmove(typeStart, afterBlanks, rest + 1);
+  return length - static_cast<std::size_t>(afterBlanks - typeStart);
 }
 
 void ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* currentDirectory) {
@@ -95,29 +132,18 @@ void ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* 
   const char behindField = ColumnChar(line, kNameFieldWidth);
   CutAt(line, kNameFieldWidth);
   char* field = line.text;
-  Strip(field);
-  JoinNameAndType(field);
+  const int cutLength = line.length < kNameFieldWidth ? line.length : kNameFieldWidth;
+  const std::size_t fieldLength =
+      JoinNameAndType(field, StripKnownLength(field, static_cast<std::size_t>(cutLength)));
 
-  // '2001-05-16 12:34:56' or '05/16/01 12:34'.
   const char* at = ColumnText(line, 53);
   while (*at == ' ') ++at;
-  int32_t year, month, day;
-  if (CharAt(at, 4) == '-') {
-    year = TakeNumber(at, '-');
-    month = TakeNumber(at, '-');
-    day = TakeNumber(at, ' ');
-  } else {
-    month = TakeNumber(at, '/');
-    day = TakeNumber(at, '/');
-    year = TakeNumber(at, ' ');
-  }
-  const int32_t hour = TakeNumber(at, ':');
-  const int32_t minute = TakeNumber(at, '\0');
-  entry.year = static_cast<uint16_t>(year);
-  entry.month = static_cast<uint8_t>(month);
-  entry.day = static_cast<uint8_t>(day);
-  entry.hour = static_cast<uint8_t>(hour);
-  entry.minute = static_cast<uint8_t>(minute);
+  const Stamp stamp = ReadStamp(at, static_cast<std::size_t>(line.text + line.length - at));
+  entry.year = static_cast<uint16_t>(stamp.year);
+  entry.month = static_cast<uint8_t>(stamp.month);
+  entry.day = static_cast<uint8_t>(stamp.day);
+  entry.hour = static_cast<uint8_t>(stamp.hour);
+  entry.minute = static_cast<uint8_t>(stamp.minute);
   entry.size = ColumnProduct(line, 23, 31);
   CompleteYear(entry);
 
@@ -131,7 +157,7 @@ void ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* 
   if (std::strncmp(field, currentDirectory, directoryLength) == 0) {
     // An unbroken field may be the start of a longer name: let it run on to
     // the first blank behind column 17.
-    if (std::strlen(field) == kNameFieldWidth) {
+    if (fieldLength == kNameFieldWidth) {
       line.text[kNameFieldWidth] = behindField;
       if (char* blank = std::strchr(line.text, ' ')) *blank = '\0';
     }
@@ -148,8 +174,8 @@ void ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* 
 
 }  // namespace
 
-void ParseVmCms(ListingEntry& entry, char* line, const char* currentDirectory) {
-  const ColumnLine columns = MakeColumnLine(line);
+void ParseVmCms(ListingEntry& entry, char* line, int length, const char* currentDirectory) {
+  const ColumnLine columns = {line, length};
   if (IsDateFirst(columns)) {
     ReadDateFirstLine(entry, columns);
   } else {

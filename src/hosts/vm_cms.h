@@ -8,8 +8,8 @@ namespace qorda {
 
 // 'PROFILE  EXEC      V         80         23 ... 2001-05-16 12:34:56' and
 // the date-first shape '05/16/2001 12:34 ... PROFILE.EXEC'. Names that begin
-// with currentDirectory lose it.
-void ParseVmCms(ListingEntry& entry, char* line, const char* currentDirectory);
+// with currentDirectory lose it. length is the line's.
+void ParseVmCms(ListingEntry& entry, char* line, int length, const char* currentDirectory);
 
 // Trims the text, then closes up every blank in it; returns its first
 // character that is not a blank.

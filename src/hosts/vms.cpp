@@ -21,20 +21,27 @@ int64_t BlocksToBytes(int64_t blocks) {
   return static_cast<int64_t>(static_cast<uint64_t>(blocks) << 9);  // wraps, never overflows
 }
 
-// Continuation lines (attributes of a long name) start with a blank; the
-// directory heading and the "Total of 3 files" lines have no ";".
-char* FindVersion(char* line) {
-  if (line[0] == ' ') return nullptr;
-  return FindText(line, ";");
+// The first c from from on, or null; from lies in a line that ends at end
+// and has not been cut.
+char* FindInLine(char* from, const char* end, char c) {
+  const char* found = FindEither(from, end, c, c);
+  return found == end ? nullptr : from + (found - from);
 }
 
-void ReadTimeAndDate(ListingEntry& entry, char* line, const char* version) {
+// Continuation lines (attributes of a long name) start with a blank; the
+// directory heading and the "Total of 3 files" lines have no ";".
+char* FindVersion(char* line, const char* end) {
+  if (line[0] == ' ') return nullptr;
+  return FindInLine(line, end, ';');
+}
+
+void ReadTimeAndDate(ListingEntry& entry, char* line, char* version, const char* end) {
   // "14:05:10": the hour is the two characters before the colon, or a blank
   // and one digit ("9:05").
-  if (const char* colon = FindText(version, ":")) {
+  if (const char* colon = FindInLine(version, end, ':')) {
     ParseTimeOfDay(entry, colon - line >= 2 ? colon - 2 : line);
   }
-  if (const char* dash = FindText(version, "-")) {
+  if (const char* dash = FindInLine(version, end, '-')) {
     const char* date = line;
     if (dash - line >= 2) {
       date = dash - 2;
@@ -45,8 +52,8 @@ void ReadTimeAndDate(ListingEntry& entry, char* line, const char* version) {
 }
 
 // "2/3": blocks used before the "/", blocks allocated behind it.
-bool ReadUsedBlocks(ListingEntry& entry, char* line, const char* version) {
-  const char* slash = FindText(version, "/");
+bool ReadUsedBlocks(ListingEntry& entry, char* line, char* version, const char* end) {
+  const char* slash = FindInLine(version, end, '/');
   if (slash == nullptr) return false;
   const char* used = slash;
   while (used > line && !IsBlankOrTab(used[-1])) --used;
@@ -95,13 +102,13 @@ int ParseVmsDate(ListingEntry& entry, const char* text) {
   entry.day = 0;
   while (*text == ' ') ++text;
   entry.day = static_cast<uint8_t>(ScanInt(text));
-  const char* firstDash = FindText(text, "-");
+  const char* firstDash = FindNear(text, '-');
   if (firstDash == nullptr) {
     entry.day = 0;
     return 0;
   }
   entry.month = static_cast<uint8_t>(MonthFromName(firstDash + 1));
-  const char* secondDash = FindText(firstDash + 1, "-");
+  const char* secondDash = FindNear(firstDash + 1, '-');
   if (secondDash == nullptr) {
     entry.month = 0;
     entry.day = 0;
@@ -111,17 +118,18 @@ int ParseVmsDate(ListingEntry& entry, const char* text) {
   return 1;
 }
 
-void ParseVmsUcx(ListingEntry& entry, char* line, int32_t hostTypeId) {
+void ParseVmsUcx(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
   (void)hostTypeId;
   // '%RMS-E-FNF, file not found' and its like
   if (FindText(line, ", file not found") != nullptr) return;
-  char* version = FindVersion(line);
+  const char* const end = line + length;
+  char* version = FindVersion(line, end);
   if (version == nullptr) return;
 
-  ReadTimeAndDate(entry, line, version);
+  ReadTimeAndDate(entry, line, version, end);
   // Without "/", the word behind the version is the block count, for
   // directories too: 'TOOLS.DIR;1  3  1-JAN-2000 12:00'.
-  if (!ReadUsedBlocks(entry, line, version)) {
+  if (!ReadUsedBlocks(entry, line, version, end)) {
     const char* blocks = SkipWord(version);
     if (*blocks != '\0') entry.size = BlocksToBytes(ScanInt64(blocks));
   }
@@ -134,13 +142,14 @@ void ParseVmsUcx(ListingEntry& entry, char* line, int32_t hostTypeId) {
   CopyName(entry, BehindDirectory(line));
 }
 
-void ParseVmsMultiNet(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  char* version = FindVersion(line);
+void ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
+  const char* const end = line + length;
+  char* version = FindVersion(line, end);
   if (version == nullptr) return;
   bool isRsx = hostTypeId == HOST_PDP11_RSX11M;
 
-  ReadTimeAndDate(entry, line, version);
-  ReadUsedBlocks(entry, line, version);
+  ReadTimeAndDate(entry, line, version, end);
+  ReadUsedBlocks(entry, line, version, end);
   // Read before the name is cut; the cut ends at or before this word.
   const char* blocks = SkipWord(version);
 
@@ -159,7 +168,8 @@ void ParseVmsMultiNet(ListingEntry& entry, char* line, int32_t hostTypeId) {
   CopyName(entry, isRsx ? line : BehindDirectory(line));
 
   // 'DATA.DAT;2  7  3-APR-2003 10:00': a bare block count, for files only.
-  if (entry.size == 0 && FindText(blocks, "/") == nullptr) {
+  // The cuts above all lie before blocks, so the line is whole from there.
+  if (entry.size == 0 && FindEither(blocks, end, '/', '/') == end) {
     entry.size = BlocksToBytes(ScanInt64(blocks));
   }
 }

@@ -91,7 +91,7 @@ void ParseDate(ListingEntry& entry, const char* text, uint32_t order) {
 void ParseTimeOfDay(ListingEntry& entry, const char* text) {
   if (text == nullptr) return;
   int hour = ScanInt(text);
-  const char* colon = FindText(text, ":");
+  const char* colon = FindNear(text, ':');
   if (colon != nullptr) {
     while (*colon == ':') ++colon;
     entry.minute = static_cast<uint8_t>(ScanInt(colon));

@@ -3,6 +3,7 @@
 // the caller's code page; only the ASCII letters A to Z are ever case-folded.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -118,6 +119,44 @@ inline char* FindText(char* text, const char* pattern) {
   return const_cast<char*>(FindText(static_cast<const char*>(text), pattern));
 }
 
+// The first c in text, or null at its terminator: a byte walk, for a byte
+// that lies a few places on ("12:30", "5-MAY"), where a library call costs
+// more than the walk.
+constexpr const char* FindNear(const char* text, char c) {
+  for (; *text != '\0'; ++text) {
+    if (*text == c) return text;
+  }
+  return nullptr;
+}
+
+// The first byte from from on, before end, that is a or b (give one byte
+// twice to find one); end when there is none. Every byte up to end must be
+// readable. Eight bytes are tested at a time: the fields it is used for
+// are a few bytes long, where a library call costs more than the search.
+inline const char* FindEither(const char* from, const char* end, char a, char b) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7Full;
+    constexpr uint64_t kHigh = 0x8080808080808080ull;
+    const uint64_t everyA = 0x0101010101010101ull * static_cast<unsigned char>(a);
+    const uint64_t everyB = 0x0101010101010101ull * static_cast<unsigned char>(b);
+    for (; end - from >= 8; from += 8) {
+      uint64_t bytes;
+      std::memcpy(&bytes, from, sizeof bytes);
+      // The high bit of a byte of notA is set where that byte is not a (no
+      // carry crosses a byte); likewise notB.
+      const uint64_t xa = bytes ^ everyA, xb = bytes ^ everyB;
+      const uint64_t notA = ((xa & kLow) + kLow) | xa;
+      const uint64_t notB = ((xb & kLow) + kLow) | xb;
+      const uint64_t found = ~(notA & notB) & kHigh;
+      if (found != 0) return from + (std::countr_zero(found) >> 3);
+    }
+  }
+  for (; from < end; ++from) {
+    if (*from == a || *from == b) return from;
+  }
+  return end;
+}
+
 // Whether the text holds one of the directory markers "<DIR>", " dir ", ...
 bool IsDirMarker(const char* text);
 
@@ -141,6 +180,28 @@ constexpr int64_t ScanInt64(const char* text) {
   return ScanDecimal<int64_t, uint64_t>(text);
 }
 
+// Whether text, of which available bytes can be read, begins with shape: a
+// '9' in the shape stands for any digit, every other byte for itself. Fast
+// paths for the fixed-format columns most servers write test their shape
+// with it, then read the digits with DigitsValue.
+constexpr bool MatchesShape(const char* text, std::size_t available, const char* shape) {
+  bool matches = true;
+  std::size_t i = 0;
+  for (; shape[i] != '\0' && i < available; ++i) {
+    // & rather than &&: a column that mostly matches is cheapest tested
+    // whole, without a branch per byte.
+    matches &= shape[i] == '9' ? IsDigit(text[i]) : text[i] == shape[i];
+  }
+  return matches && shape[i] == '\0';
+}
+
+// The value of the count digits at text, which the caller has checked.
+constexpr int DigitsValue(const char* text, int count) {
+  int value = 0;
+  for (int i = 0; i < count; ++i) value = value * 10 + (text[i] - '0');
+  return value;
+}
+
 // Month 1 to 12 named by the first three characters, or 0.
 int MonthFromName(const char* text);
 
@@ -155,5 +216,13 @@ constexpr std::size_t kMaxNameLength = 511;
 // Copies text into the entry's name, cut to kMaxNameLength and always
 // terminated.
 void CopyName(ListingEntry& entry, const char* text);
+
+// The same for a text whose length is known: it must hold no terminator
+// before it.
+inline void CopyName(ListingEntry& entry, const char* text, std::size_t length) {
+  if (length > kMaxNameLength) length = kMaxNameLength;
+  std::memcpy(entry.name, text, length);
+  entry.name[length] = '\0';
+}
 
 }  // namespace qorda
