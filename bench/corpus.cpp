@@ -148,9 +148,10 @@ std::string As400Line(Random& random, std::string& lastFile) {
   bool isDirectory = random.Chance(20);
   std::string name = UpperName(random, 10) + "/" + UpperName(random, 10);
   if (!isDirectory) lastFile = name + ".FILE";
+  // The IBM AS/400 host type reads its dates year first.
   return Format("%-10s %12lld %02d/%02d/%02d %02d:%02d:%02d %-10s %s%s", random.Pick(kOwners),
-                static_cast<long long>(MakeSize(random)), 1 + random.Below(12),
-                1 + random.Below(28), random.Below(100), random.Below(24), random.Below(60),
+                static_cast<long long>(MakeSize(random)), random.Below(100), 1 + random.Below(12),
+                1 + random.Below(28), random.Below(24), random.Below(60),
                 random.Below(60), isDirectory ? "*DIR" : "*FILE", name.c_str(),
                 isDirectory ? "/" : "");
 }
@@ -165,19 +166,22 @@ std::string VmCmsLine(Random& random) {
                 random.Below(60));
 }
 
-// "ALARMS          101          2048  27-Jul-98 10:21:01  201,20 \"nunu\""
+// "ALARMS       101            2048 27-Jul-98 10:21:01  201,20 \"nunu\"": the
+// name in columns 0 to 9, the size ending at column 33, the date from 35.
 std::string TandemLine(Random& random) {
-  return Format("%-8s %8d %13lld  %2d-%s-%02d %02d:%02d:%02d %4d,%-3d \"nunu\"",
+  return Format("%-10s%6d%18lld %2d-%s-%02d %02d:%02d:%02d %4d,%-3d \"nunu\"",
                 UpperName(random, 8).c_str(), random.Chance(50) ? 101 : 0,
                 static_cast<long long>(MakeSize(random)), 1 + random.Below(28),
                 random.Pick(kMonths), random.Below(100), random.Below(24), random.Below(60),
                 random.Below(60), 1 + random.Below(255), random.Below(255));
 }
 
-// "     1234      A          01-12-23   12:30  file.txt"
+// "              1234  A              12-18-96   14:10  readme.txt"
 std::string Os2Line(Random& random) {
+  // The size ends at column 17, the date starts at 35, the time at 46 and the
+  // name at 53.
   bool isDirectory = random.Chance(20);
-  return Format("%9lld %10s %-5s %02d-%02d-%02d   %02d:%02d  %s",
+  return Format("%18lld  %-8s  %-5s%02d-%02d-%02d   %02d:%02d  %s",
                 static_cast<long long>(isDirectory ? 0 : MakeSize(random)),
                 random.Chance(30) ? "A" : "", isDirectory ? "DIR" : "", 1 + random.Below(12),
                 1 + random.Below(28), random.Below(100), random.Below(24), random.Below(60),

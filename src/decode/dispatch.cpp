@@ -127,7 +127,7 @@ void DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeI
       ParseOs2Warp(entry, line);
       break;
     case HOST_IBM_OS2:
-      ParseOs2(entry, line);
+      ParseOs2(entry, line, length);
       break;
     case HOST_NOVELL_LWP:
       ParseNovellLwp(entry, line);
@@ -141,10 +141,10 @@ void DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeI
 
     // Tandem, Stratus VOS, CONNECT:Enterprise, UniTree.
     case HOST_TANDEM:
-      ParseTandem(entry, line);
+      ParseTandem(entry, line, length);
       break;
     case HOST_TANDEM_G:
-      ParseTandemG(entry, line);
+      ParseTandemG(entry, line, length);
       break;
     case HOST_STRATUS_VOS:
       ParseStratusVos(entry, line);

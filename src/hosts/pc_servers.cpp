@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "decode/host_ids.h"
+#include "scan/columns.h"
 #include "scan/dates.h"
 #include "scan/pc_dates.h"
 #include "scan/text.h"
@@ -199,21 +200,21 @@ void ParseOs2Warp(ListingEntry& entry, char* line) {
   CopyName(entry, name);
 }
 
-void ParseOs2(ListingEntry& entry, char* line) {
-  int length = static_cast<int>(std::strlen(line));
-  if (length > 52) CopyName(entry, line + 53);
-  if (IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
-  ParseDate(entry, TextAt(line, 35), DATE_MONTH_FIRST);
-  ParseTimeOfDay(entry, TextAt(line, 46));
+void ParseOs2(ListingEntry& entry, char* text, int length) {
+  const ColumnLine line = {text, length};
+  if (length > 52) CopyName(entry, text + 53, static_cast<std::size_t>(length - 53));
+  if (IsDirMarker(text)) entry.kind = KIND_DIRECTORY;
+  ParseDate(entry, ColumnText(line, 35), DATE_MONTH_FIRST);
+  ParseTimeOfDay(entry, ColumnText(line, 46));
   if (length <= 16) return;  // no size column
 
   // The size is the word that covers column 16; a long size starts left of it.
   int sizeStart = 17;
-  if (line[16] != ' ') {
+  if (text[16] != ' ') {
     sizeStart = 16;
-    while (sizeStart > 0 && line[sizeStart - 1] != ' ') --sizeStart;
+    while (sizeStart > 0 && text[sizeStart - 1] != ' ') --sizeStart;
   }
-  entry.size = ScanInt64(TextAt(line, sizeStart));
+  entry.size = ScanInt64(ColumnText(line, sizeStart));
 }
 
 void ParseReflection(ListingEntry& entry, char* line) {

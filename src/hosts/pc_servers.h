@@ -28,7 +28,7 @@ void ParseNovellLwp(ListingEntry& entry, char* line);
 void ParseOs2Warp(ListingEntry& entry, char* line);
 
 // Size at column 16, date at 35, time at 46, name from 53.
-void ParseOs2(ListingEntry& entry, char* line);
+void ParseOs2(ListingEntry& entry, char* line, int length);
 
 // Date at column 12, time at 22, size at 27, name from 45.
 void ParseReflection(ListingEntry& entry, char* line);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "scan/columns.h"
 #include "scan/dates.h"
 #include "scan/text.h"
 #include "scan/unix.h"
@@ -80,28 +81,31 @@ void CompleteYear(ListingEntry& entry) {
   }
 }
 
-void ParseTandemColumns(ListingEntry& entry, char* line, const TandemColumns& columns) {
-  if (std::strncmp(line, "File", 4) == 0)
+void ParseTandemColumns(ListingEntry& entry, char* text, int length,
+                        const TandemColumns& columns) {
+  if (std::strncmp(text, "File", 4) == 0)
     return;  // "File         Code  EOF  Last Modification ..."
+  const ColumnLine line = {text, length};
 
   // The size is right-aligned and may begin well left of its column.
   int sizeStart = 1;
   for (int column = columns.size; column >= 1; --column) {
-    if (CharAt(line, column) == ' ') {
+    if (ColumnChar(line, column) == ' ') {
       sizeStart = column + 1;
       break;
     }
   }
-  entry.size = ScanInt64(TextAt(line, sizeStart));
-  entry.day = static_cast<uint8_t>(NumberAt(line, columns.day));
-  entry.month = static_cast<uint8_t>(MonthFromLetters(TextAt(line, columns.month)));
-  entry.year = static_cast<uint16_t>(NumberAt(line, columns.year));
+  entry.size = ScanInt64(ColumnText(line, sizeStart));
+  entry.day = static_cast<uint8_t>(ScanInt(ColumnText(line, columns.day)));
+  entry.month = static_cast<uint8_t>(MonthFromLetters(ColumnText(line, columns.month)));
+  entry.year = static_cast<uint16_t>(ScanInt(ColumnText(line, columns.year)));
   entry.year += entry.year < 70 ? 2000 : 1900;
-  ParseTimeOfDay(entry, TextAt(line, columns.time));
+  ParseTimeOfDay(entry, ColumnText(line, columns.time));
 
-  *TextAt(line, kTandemNameWidth) = '\0';
-  Strip(line);
-  CopyName(entry, line);
+  CutAt(line, kTandemNameWidth);
+  const int nameLength = length < kTandemNameWidth ? length : kTandemNameWidth;
+  const int32_t stripped = StripKnownLength(text, static_cast<std::size_t>(nameLength));
+  CopyName(entry, text, static_cast<std::size_t>(stripped));
 }
 
 void ReadVosDate(ListingEntry& entry, const char* line, const VosColumns& columns) {
@@ -148,12 +152,12 @@ void ResetStratusVosSectionsForTesting() {
   gStratusVosSections = {false, false, false};
 }
 
-void ParseTandem(ListingEntry& entry, char* line) {
-  ParseTandemColumns(entry, line, kTandemColumns);
+void ParseTandem(ListingEntry& entry, char* line, int length) {
+  ParseTandemColumns(entry, line, length, kTandemColumns);
 }
 
-void ParseTandemG(ListingEntry& entry, char* line) {
-  ParseTandemColumns(entry, line, kTandemGColumns);
+void ParseTandemG(ListingEntry& entry, char* line, int length) {
+  ParseTandemColumns(entry, line, length, kTandemGColumns);
 }
 
 void ParseStratusVos(ListingEntry& entry, char* line) {

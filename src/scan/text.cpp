@@ -134,6 +134,9 @@ bool IsDirMarker(const char* text) {
   // letters can start one: one scan of the line instead of one per marker.
   for (const char* letter = std::strpbrk(text + 1, "dD"); letter != nullptr;
        letter = std::strpbrk(letter + 1, "dD")) {
+    // Every marker opens with one of these; names are full of other "d"s.
+    const char before = letter[-1];
+    if (before != ' ' && before != '<' && before != '[') continue;
     for (const char* marker : kDirMarkers) {
       if (StartsWith(letter - 1, marker)) return true;
     }
