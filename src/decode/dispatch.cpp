@@ -26,10 +26,10 @@ void DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeI
     // Windows and DOS-style servers.
     case HOST_MICROSOFT_NT:
     case HOST_CARROX_DMZ:
-      ParseWindowsNt(entry, line, hostTypeId);
+      ParseWindowsNt(entry, line, length, hostTypeId);
       break;
     case HOST_ACI:
-      ParseAci(entry, line, hostTypeId);
+      ParseAci(entry, line, length, hostTypeId);
       break;
     case HOST_MICROSOFT_IIS:
       ParseIis(entry, line, hostTypeId);

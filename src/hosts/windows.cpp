@@ -26,39 +26,40 @@ constexpr DosDialect kAciDialect = {7, 5, 6, 8, 4, false, true};
 // name cannot fit in less.
 constexpr int kMinDosLineLength = 40;
 
-// The decoder's line copy is never longer; names copied by hand keep to it.
-
-// Past the field at text and the run of blanks behind it.
-char* NextField(char* text) {
+// Past the field at text and the run of blanks behind it, before end.
+char* NextField(char* text, const char* end) {
   while (!EndsWord(*text)) ++text;
-  return text + std::strspn(text, " ");  // the size column pads with up to 20 blanks
+  return text + (SkipBlanks(text, end) - text);  // the size column pads with up to 20 blanks
 }
 
-void ReadDosLine(ListingEntry& entry, char* line, const DosDialect& dialect) {
+void ReadDosLine(ListingEntry& entry, char* line, int length, const DosDialect& dialect) {
   if (CharAt(line, 2) != '-' || CharAt(line, 5) != '-') return;
-  if (std::strlen(line) < static_cast<std::size_t>(kMinDosLineLength)) return;
+  if (length < kMinDosLineLength) return;
+  const char* const end = line + length;
 
   // "12-31-99": month and day at fixed places, then two or four year digits.
   entry.month = static_cast<uint8_t>(ScanInt(line));
-  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 3)));
-  entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 6)));
+  entry.day = static_cast<uint8_t>(ScanInt(line + 3));
+  entry.year = static_cast<uint16_t>(ScanInt(line + 6));
   if (entry.year < 50 && entry.month != 0 && entry.day != 0) {
     entry.year += 2000;
   } else if (entry.year >= 1 && entry.year <= 1899) {
     entry.year += 1900;
   }
 
-  char* field = std::strchr(line, ' ');
-  if (field == nullptr) return;
+  // The date is eight or ten characters long: the blank is a few bytes on.
+  const char* blank = FindNear(line, ' ');
+  if (blank == nullptr) return;
+  char* field = line + (blank - line);
   while (*field == ' ') ++field;
 
   // "09:07PM": the mark sits right behind the minutes, upper case only.
   int hour = ScanInt(field);
-  if (char* colon = std::strchr(field, ':')) {
-    field = colon;
+  if (const char* colon = FindNear(field, ':')) {
+    field += colon - field;
     while (*field == ':') ++field;
   } else {
-    field += std::strlen(field);  // no clock: the minute is 0 and nothing further is read
+    field += end - field;  // no clock: the minute is 0 and nothing further is read
   }
   entry.minute = static_cast<uint8_t>(ScanInt(field));
   char mark = CharAt(field, 2);
@@ -68,7 +69,7 @@ void ReadDosLine(ListingEntry& entry, char* line, const DosDialect& dialect) {
   if (mark == 'P' && hour != 12) clockHour += 12;
   entry.hour = static_cast<uint8_t>(clockHour);
 
-  field = NextField(field);
+  field = NextField(field, end);
   bool isDirectory = dialect.markerAnywhereInLine
                          ? IsDirMarker(line)
                          : StartsWithNoCase(field, "<dir>") || StartsWithNoCase(field, "dir ");
@@ -78,10 +79,11 @@ void ReadDosLine(ListingEntry& entry, char* line, const DosDialect& dialect) {
     entry.size = ScanInt64(field);
   }
 
-  CopyName(entry, NextField(field));
+  const char* name = NextField(field, end);
+  CopyName(entry, name, static_cast<std::size_t>(end - name));
 }
 
-void ParseDosOrUnix(ListingEntry& entry, char* line, int32_t hostTypeId,
+void ParseDosOrUnix(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
                     const DosDialect& dialect) {
   // Only "d" and "-": a link line ("l") is neither style and is dropped.
   if (line[0] == 'd' || line[0] == '-') {
@@ -93,7 +95,7 @@ void ParseDosOrUnix(ListingEntry& entry, char* line, int32_t hostTypeId,
     if (line[0] == 'd') entry.kind = KIND_DIRECTORY;
     return;
   }
-  ReadDosLine(entry, line, dialect);
+  ReadDosLine(entry, line, length, dialect);
 }
 
 // Apache writes '1.2K' and '3.5M'; one digit after the point counts in
@@ -127,12 +129,12 @@ char* NameBeforeArrow(char* line) {
 
 }  // namespace
 
-void ParseWindowsNt(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  ParseDosOrUnix(entry, line, hostTypeId, kNtDialect);
+void ParseWindowsNt(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
+  ParseDosOrUnix(entry, line, length, hostTypeId, kNtDialect);
 }
 
-void ParseAci(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  ParseDosOrUnix(entry, line, hostTypeId, kAciDialect);
+void ParseAci(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
+  ParseDosOrUnix(entry, line, length, hostTypeId, kAciDialect);
 }
 
 void ParseIis(ListingEntry& entry, char* line, int32_t hostTypeId) {

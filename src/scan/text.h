@@ -157,6 +157,23 @@ inline const char* FindEither(const char* from, const char* end, char a, char b)
   return end;
 }
 
+// The first byte from from on, before end, that is not a blank; end when
+// there is none. Every byte up to end must be readable. Columns padded
+// with blanks are skipped eight bytes at a time.
+inline const char* SkipBlanks(const char* from, const char* end) {
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; end - from >= 8; from += 8) {
+      uint64_t bytes;
+      std::memcpy(&bytes, from, sizeof bytes);
+      // Non-zero exactly in the bytes that are not blanks.
+      const uint64_t differs = bytes ^ 0x2020202020202020ull;
+      if (differs != 0) return from + (std::countr_zero(differs) >> 3);
+    }
+  }
+  while (from < end && *from == ' ') ++from;
+  return from;
+}
+
 // Whether the text holds one of the directory markers "<DIR>", " dir ", ...
 bool IsDirMarker(const char* text);
 
