@@ -81,7 +81,7 @@ int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value) {
     cursor = nullptr;
     return MLSD_FACT_NAME;
   }
-  const char* equals = FindEither(cursor, lineEnd, '=', '=');
+  const char* equals = FindByte(cursor, lineEnd, '=');
   if (equals == lineEnd) {
     cursor = nullptr;
     return MLSD_FACT_NONE;

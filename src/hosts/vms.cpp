@@ -24,7 +24,7 @@ int64_t BlocksToBytes(int64_t blocks) {
 // The first c from from on, or null; from lies in a line that ends at end
 // and has not been cut.
 char* FindInLine(char* from, const char* end, char c) {
-  const char* found = FindEither(from, end, c, c);
+  const char* found = FindByte(from, end, c);
   return found == end ? nullptr : from + (found - from);
 }
 
@@ -169,7 +169,7 @@ void ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostT
 
   // 'DATA.DAT;2  7  3-APR-2003 10:00': a bare block count, for files only.
   // The cuts above all lie before blocks, so the line is whole from there.
-  if (entry.size == 0 && FindEither(blocks, end, '/', '/') == end) {
+  if (entry.size == 0 && FindByte(blocks, end, '/') == end) {
     entry.size = BlocksToBytes(ScanInt64(blocks));
   }
 }

@@ -47,13 +47,6 @@ constexpr const char* kDirMarkers[] = {"<DIR>",       " dir ", " Dir ", " DIR ",
 
 namespace {
 
-// Eight bytes of a text, as they lie in memory.
-uint64_t LoadEight(const char* bytes) {
-  uint64_t value;
-  std::memcpy(&value, bytes, sizeof value);
-  return value;
-}
-
 constexpr uint64_t EveryByte(uint8_t byte) {
   return 0x0101010101010101ull * byte;
 }

@@ -129,25 +129,46 @@ constexpr const char* FindNear(const char* text, char c) {
   return nullptr;
 }
 
-// The first byte from from on, before end, that is a or b (give one byte
-// twice to find one); end when there is none. Every byte up to end must be
-// readable. Eight bytes are tested at a time: the fields it is used for
-// are a few bytes long, where a library call costs more than the search.
+// Eight bytes of a text, as they lie in memory.
+inline uint64_t LoadEight(const char* bytes) {
+  uint64_t value;
+  std::memcpy(&value, bytes, sizeof value);
+  return value;
+}
+
+// The high bit of each byte of bytes (eight text bytes as loaded on a
+// little-endian machine) that is c, and no other bit: no carry crosses a
+// byte. The first match is countr_zero(result) / 8 bytes in.
+constexpr uint64_t ByteMatches(uint64_t bytes, char c) {
+  constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7Full;
+  const uint64_t x = bytes ^ (0x0101010101010101ull * static_cast<unsigned char>(c));
+  return ~(((x & kLow) + kLow) | x) & 0x8080808080808080ull;
+}
+
+// The first c from from on, before end; end when there is none. Every
+// byte up to end must be readable. Eight bytes are tested at a time.
+inline const char* FindByte(const char* from, const char* end, char c) {
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; end - from >= 8; from += 8) {
+      const uint64_t found = ByteMatches(LoadEight(from), c);
+      if (found != 0) return from + (std::countr_zero(found) >> 3);
+    }
+  }
+  for (; from < end; ++from) {
+    if (*from == c) return from;
+  }
+  return end;
+}
+
+// The first byte from from on, before end, that is a or b; end when there
+// is none. Every byte up to end must be readable. Eight bytes are tested at
+// a time: the fields it is used for are a few bytes long, where a library
+// call costs more than the search.
 inline const char* FindEither(const char* from, const char* end, char a, char b) {
   if constexpr (std::endian::native == std::endian::little) {
-    constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7Full;
-    constexpr uint64_t kHigh = 0x8080808080808080ull;
-    const uint64_t everyA = 0x0101010101010101ull * static_cast<unsigned char>(a);
-    const uint64_t everyB = 0x0101010101010101ull * static_cast<unsigned char>(b);
     for (; end - from >= 8; from += 8) {
-      uint64_t bytes;
-      std::memcpy(&bytes, from, sizeof bytes);
-      // The high bit of a byte of notA is set where that byte is not a (no
-      // carry crosses a byte); likewise notB.
-      const uint64_t xa = bytes ^ everyA, xb = bytes ^ everyB;
-      const uint64_t notA = ((xa & kLow) + kLow) | xa;
-      const uint64_t notB = ((xb & kLow) + kLow) | xb;
-      const uint64_t found = ~(notA & notB) & kHigh;
+      const uint64_t bytes = LoadEight(from);
+      const uint64_t found = ByteMatches(bytes, a) | ByteMatches(bytes, b);
       if (found != 0) return from + (std::countr_zero(found) >> 3);
     }
   }
@@ -163,10 +184,8 @@ inline const char* FindEither(const char* from, const char* end, char a, char b)
 inline const char* SkipBlanks(const char* from, const char* end) {
   if constexpr (std::endian::native == std::endian::little) {
     for (; end - from >= 8; from += 8) {
-      uint64_t bytes;
-      std::memcpy(&bytes, from, sizeof bytes);
       // Non-zero exactly in the bytes that are not blanks.
-      const uint64_t differs = bytes ^ 0x2020202020202020ull;
+      const uint64_t differs = LoadEight(from) ^ 0x2020202020202020ull;
       if (differs != 0) return from + (std::countr_zero(differs) >> 3);
     }
   }
