@@ -151,9 +151,8 @@ std::string As400Line(Random& random, std::string& lastFile) {
   // The IBM AS/400 host type reads its dates year first.
   return Format("%-10s %12lld %02d/%02d/%02d %02d:%02d:%02d %-10s %s%s", random.Pick(kOwners),
                 static_cast<long long>(MakeSize(random)), random.Below(100), 1 + random.Below(12),
-                1 + random.Below(28), random.Below(24), random.Below(60),
-                random.Below(60), isDirectory ? "*DIR" : "*FILE", name.c_str(),
-                isDirectory ? "/" : "");
+                1 + random.Below(28), random.Below(24), random.Below(60), random.Below(60),
+                isDirectory ? "*DIR" : "*FILE", name.c_str(), isDirectory ? "/" : "");
 }
 
 // "PROFILE  EXEC     V         80         25          1 2023-01-12 12:30:00 USR191"

@@ -62,7 +62,8 @@ extern "C" int32_t QORDA_CALL QORDA_DecodeLine(ListingEntry* entry, const char* 
   int length = qorda::StripKnownLength(copy, copied);
 
   qorda::ReadPermissions(*entry, copy, length);
-  qorda::DispatchLine(*entry, copy, length, hostTypeId, currentDirectory != nullptr ? currentDirectory : "",
+  qorda::DispatchLine(*entry, copy, length, hostTypeId,
+                      currentDirectory != nullptr ? currentDirectory : "",
                       datasetPrefix != nullptr ? datasetPrefix : "");
   qorda::NormaliseDate(*entry);
   entry->name[sizeof entry->name - 1] = '\0';

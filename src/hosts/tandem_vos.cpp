@@ -81,8 +81,7 @@ void CompleteYear(ListingEntry& entry) {
   }
 }
 
-void ParseTandemColumns(ListingEntry& entry, char* text, int length,
-                        const TandemColumns& columns) {
+void ParseTandemColumns(ListingEntry& entry, char* text, int length, const TandemColumns& columns) {
   if (std::strncmp(text, "File", 4) == 0)
     return;  // "File         Code  EOF  Last Modification ..."
   const ColumnLine line = {text, length};

@@ -8,10 +8,6 @@
 namespace qorda {
 namespace {
 
-constexpr bool IsTrailingSpace(char c) {
-  return c == '\n' || c == '\r' || c == ' ' || c == '\t';
-}
-
 struct MonthName {
   char letters[4];
   int month;
@@ -153,16 +149,6 @@ void CopyName(ListingEntry& entry, const char* text) {
     std::memcpy(entry.name, text, length);
   }
   entry.name[length] = '\0';
-}
-
-}  // namespace qorda
-
-namespace qorda {
-
-int32_t StripKnownLength(char* text, std::size_t length) {
-  while (length > 0 && IsTrailingSpace(text[length - 1])) --length;
-  text[length] = '\0';
-  return static_cast<int32_t>(length);
 }
 
 }  // namespace qorda

@@ -242,8 +242,14 @@ constexpr int DigitsValue(const char* text, int count) {
 int MonthFromName(const char* text);
 
 // Strip for a text whose length is known: removes trailing CR, LF, blanks
-// and tabs in place and returns the new length.
-int32_t StripKnownLength(char* text, std::size_t length);
+// and tabs in place and returns the new length. Inline, as every decoded
+// line passes through it.
+inline int32_t StripKnownLength(char* text, std::size_t length) {
+  auto isTrailingSpace = [](char c) { return c == '\n' || c == '\r' || c == ' ' || c == '\t'; };
+  while (length > 0 && isTrailingSpace(text[length - 1])) --length;
+  text[length] = '\0';
+  return static_cast<int32_t>(length);
+}
 
 // The longest name a record carries; the name field has room for the
 // terminator and reserve beyond it.

@@ -99,7 +99,8 @@ WordStarts IndexWords(const char* line, std::size_t length, int upTo) {
   if (line == nullptr) return words;
   words.known = upTo < WordStarts::kMax ? upTo : WordStarts::kMax;
   words.starts[1] = line;
-  for (int n = 2 + FindWordStarts(line, length, words.starts + 2, words.known - 1); n <= words.known; ++n) {
+  for (int n = 2 + FindWordStarts(line, length, words.starts + 2, words.known - 1);
+       n <= words.known; ++n) {
     words.starts[n] = nullptr;
   }
   return words;
