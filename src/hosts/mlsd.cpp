@@ -71,8 +71,9 @@ bool IsTypeWord(const char* value, const char* word) {
   return next == ';' || next == ' ';
 }
 
-}  // namespace
-
+// Reads the fact at cursor and moves cursor to the next one (null once the
+// line, which ends at lineEnd, is used up). value points at the fact's value
+// inside the line; it is not terminated and runs up to the next ";" or blank.
 int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value) {
   // Exactly one blank separates the facts from the name: 'type=file;  two'
   // names ' two'.
@@ -81,7 +82,9 @@ int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value) {
     cursor = nullptr;
     return MLSD_FACT_NAME;
   }
-  const char* equals = FindByte(cursor, lineEnd, '=');
+  // Fact names are a few letters long: a walk finds the "=" soonest.
+  const char* equals = cursor;
+  while (equals < lineEnd && *equals != '=') ++equals;
   if (equals == lineEnd) {
     cursor = nullptr;
     return MLSD_FACT_NONE;
@@ -95,6 +98,8 @@ int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value) {
   value = equals + 1;
   return fact->code;
 }
+
+}  // namespace
 
 int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
   (void)hostTypeId;

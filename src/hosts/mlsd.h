@@ -8,7 +8,7 @@
 
 namespace qorda {
 
-// What NextMlsdFact found. MLSD_FACT_NONE is a fact the table does not know,
+// What a fact of the line is. MLSD_FACT_NONE is a fact the table does not know,
 // or the end of the line.
 enum MlsdFactCode : int {
   MLSD_FACT_NONE = 0,
@@ -33,11 +33,6 @@ inline constexpr MlsdFact MlsdFactTable[] = {
     {"type", 4, MLSD_FACT_TYPE},
     {"", 0, MLSD_FACT_NONE},
 };
-
-// Reads the fact at cursor and moves cursor to the next one (null once the
-// line, which ends at lineEnd, is used up). value points at the fact's value
-// inside the line; it is not terminated and runs up to the next ";" or blank.
-int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value);
 
 // 'type=file;size=1234;modify=20230105123456; readme.txt', of the given
 // length. Returns 1 when the entry has a name.
