@@ -116,8 +116,10 @@ void ReadDateFirstLine(ListingEntry& entry, const ColumnLine& line) {
 // 'PROFILE  EXEC' becomes 'PROFILE.EXEC': the first blank turns into the
 // separator and the blanks behind it close up. Returns the new length.
 std::size_t JoinNameAndType(char* field, std::size_t length) {
-  char* blank = static_cast<char*>(std::memchr(field, ' ', length));
-  if (blank == nullptr) return length;
+  // The name part is at most eight letters: a walk finds the blank soonest.
+  char* blank = field;
+  while (blank < field + length && *blank != ' ') ++blank;
+  if (blank == field + length) return length;
   *blank = '.';
   char* typeStart = blank + 1;
   const char* afterBlanks = typeStart;
