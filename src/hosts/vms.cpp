@@ -65,8 +65,9 @@ bool ReadUsedBlocks(ListingEntry& entry, char* line, char* version, const char* 
 // and the text that is left is returned; null for a file.
 char* CutDirectoryName(ListingEntry& entry, char* line, char* version) {
   *version = '\0';
-  std::size_t length = std::strlen(line);
-  if (length <= 4 || std::strcmp(line + length - 4, ".DIR") != 0) return nullptr;
+  // The line was whole up to the ";": the name part ends there.
+  std::size_t length = static_cast<std::size_t>(version - line);
+  if (length <= 4 || std::memcmp(line + length - 4, ".DIR", 4) != 0) return nullptr;
   line[length - 4] = '\0';
   entry.kind = KIND_DIRECTORY;
   return line;
