@@ -75,7 +75,7 @@ void DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeI
     case HOST_IBM_AS_400:
     case HOST_IBM_AS_400_MM_DD_YY:
     case HOST_IBM_AS_400_DD_MM_YY:
-      ParseAs400(entry, line, hostTypeId);
+      ParseAs400(entry, line, length, hostTypeId);
       break;
 
     // PC TCP/IP stacks.

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "decode/host_ids.h"
+#include "scan/columns.h"
 #include "scan/dates.h"
 #include "scan/text.h"
 
@@ -98,7 +99,8 @@ void RememberDateAndTime(const ListingEntry& entry) {
 
 // 'size date time *TYPE name': the three words in front of the "*" are read
 // backwards from it.
-void ReadStarShape(ListingEntry& entry, char* line, char* star, uint32_t order) {
+void ReadStarShape(ListingEntry& entry, char* line, const char* end, char* star,
+                   uint32_t order) {
   const char* type = star + 1;
   if (IsDirectoryType(type)) entry.kind = KIND_DIRECTORY;
   char* name = star;
@@ -118,50 +120,53 @@ void ReadStarShape(ListingEntry& entry, char* line, char* star, uint32_t order) 
 
   // 'QOpenSys/' is a directory; '/home/user/notes.txt' and
   // 'MYFILE.FILE/MYMEMBER.MBR' are shown by their last part.
-  const std::size_t length = std::strlen(name);
+  // The name runs to the end of the line, which nothing has cut.
+  const std::size_t length = static_cast<std::size_t>(end - name);
   if (length > 0 && name[length - 1] == '/') name[length - 1] = '\0';
   const char* lastSlash = std::strrchr(name, '/');
   CopyName(entry, lastSlash != nullptr ? lastSlash + 1 : name);
 }
 
 // False for a member line, which these shapes drop.
-bool ReadColumnShape(ListingEntry& entry, const char* line, const ColumnShape& shape,
+bool ReadColumnShape(ListingEntry& entry, const ColumnLine& line, const ColumnShape& shape,
                      uint32_t order) {
-  const char* type = TextAt(line, shape.type);
+  const char* type = ColumnText(line, shape.type);
   if (IsType(type, "MEM")) return false;
   if (IsDirectoryType(type)) entry.kind = KIND_DIRECTORY;
-  ParseDate(entry, TextAt(line, shape.date), order);
-  ParseTimeOfDay(entry, TextAt(line, shape.time));
-  CopyName(entry, TextAt(line, shape.name));
+  ParseDate(entry, ColumnText(line, shape.date), order);
+  ParseTimeOfDay(entry, ColumnText(line, shape.time));
+  const char* name = ColumnText(line, shape.name);
+  CopyName(entry, name, static_cast<std::size_t>(line.text + line.length - name));
   return true;
 }
 
 // A size that reaches column 20 ('123456789' in columns 12 to 20) is the word
-// that covers that column.
+// that covers that column. The line is longer than 51 and whole up to its
+// name, so columns 1 to 20 are read directly.
 void ReadSizeColumn(ListingEntry& entry, const char* line) {
-  if (CharAt(line, 20) != ' ') {
+  if (line[20] != ' ') {
     int start = 1;
     for (int column = 20; column >= 1; --column) {
-      if (CharAt(line, column) == ' ') {
+      if (line[column] == ' ') {
         start = column + 1;
         break;
       }
     }
-    entry.size = ScanInt64(TextAt(line, start));
+    entry.size = ScanInt64(line + start);
   }
   gAs400MemberMemory.size = entry.size;
 }
 
 }  // namespace
 
-void ParseAs400(ListingEntry& entry, char* line, int32_t hostTypeId) {
+void ParseAs400(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
   const uint32_t order = DateOrderFor(hostTypeId);
-  if (std::strlen(line) <= 51) return;
-  if (char* star = FindText(TextAt(line, 16), "*")) {
-    ReadStarShape(entry, line, star, order);
+  if (length <= 51) return;
+  if (char* star = FindText(line + 16, "*")) {
+    ReadStarShape(entry, line, line + length, star, order);
   } else {
-    const ColumnShape& shape = CharAt(line, 26) == '/' ? kSlashShape : kPlainShape;
-    if (!ReadColumnShape(entry, line, shape, order)) return;
+    const ColumnShape& shape = line[26] == '/' ? kSlashShape : kPlainShape;
+    if (!ReadColumnShape(entry, {line, length}, shape, order)) return;
   }
   ReadSizeColumn(entry, line);
 }

@@ -9,7 +9,8 @@
 namespace qorda {
 
 // 'MYUSER          4096 01/05/16 12:34:56 *FILE      MYFILE.FILE'
-// 'MYUSER                                 *MEM       MYFILE.FILE/MYMEMBER.MBR'
-void ParseAs400(ListingEntry& entry, char* line, int32_t hostTypeId);
+// 'MYUSER                                 *MEM       MYFILE.FILE/MYMEMBER.MBR',
+// of the given length.
+void ParseAs400(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
 
 }  // namespace qorda
