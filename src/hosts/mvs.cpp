@@ -58,6 +58,13 @@ bool BeginsWithMigrated(const char* line) {
 void ReadColumnDate(ListingEntry& entry, const ColumnLine& line) {
   if (!IsDigit(ColumnChar(line, 14))) return;
   const char* date = ColumnText(line, 14);
+  // A four-digit first field above 12 followed by a number always fails
+  // the month-first reading, so the year-first one is all that is left.
+  const std::size_t available = static_cast<std::size_t>(line.text + line.length - date);
+  if (MatchesShape(date, available, "9999/9") && DigitsValue(date, 4) > 12) {
+    ParseDate(entry, date, DATE_YEAR_FIRST);
+    return;
+  }
   ParseDate(entry, date, DATE_MONTH_FIRST);
   if (entry.year == 0) ParseDate(entry, date, DATE_YEAR_FIRST);
 }
