@@ -41,55 +41,6 @@ constexpr const char* kDirMarkers[] = {"<DIR>",       " dir ", " Dir ", " DIR ",
 
 }  // namespace
 
-namespace {
-
-constexpr uint64_t EveryByte(uint8_t byte) {
-  return 0x0101010101010101ull * byte;
-}
-
-// One bit per byte of the eight at bytes, set where the byte is not a blank.
-uint64_t NonBlankBits(const char* bytes) {
-  if constexpr (std::endian::native == std::endian::little) {
-    // The high bit of each byte of highBits is set exactly where that byte
-    // is not a blank (no carry crosses a byte); one multiplication then
-    // gathers the eight high bits into the top byte, in order.
-    const uint64_t blankIsZero = LoadEight(bytes) ^ EveryByte(' ');
-    const uint64_t low = EveryByte(0x7F);
-    const uint64_t highBits = (((blankIsZero & low) + low) | blankIsZero) & EveryByte(0x80);
-    return ((highBits >> 7) * 0x0102040810204080ull) >> 56;
-  } else {
-    uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i) bits |= uint64_t{bytes[i] != ' '} << i;
-    return bits;
-  }
-}
-
-}  // namespace
-
-int FindWordStarts(const char* text, std::size_t length, const char** starts, int count) {
-  if (text == nullptr || count <= 0) return 0;
-  // A block of 64 bytes becomes one mask of the bytes that start a word: a
-  // non-blank after a blank. Building it has no branch that depends on the
-  // text, and taking the starts from it runs once per word wanted, so the
-  // padded columns of a listing leave nothing to mispredict.
-  int found = 0;
-  uint64_t blankBefore = 0;  // byte 0 starts word 1, never a later one
-  for (std::size_t block = 0; block < length && found < count; block += 64) {
-    const std::size_t end = length - block < 64 ? length : block + 64;
-    uint64_t nonBlank = 0;
-    std::size_t at = block;
-    for (; at + 8 <= end; at += 8) nonBlank |= NonBlankBits(text + at) << (at - block);
-    for (; at < end; ++at) nonBlank |= uint64_t{text[at] != ' '} << (at - block);
-    const uint64_t blank = ~nonBlank;  // bytes past the end count as blanks
-    uint64_t wordStarts = nonBlank & (blank << 1 | blankBefore);
-    blankBefore = blank >> 63;
-    for (; wordStarts != 0 && found < count; wordStarts &= wordStarts - 1) {
-      starts[found++] = text + block + std::countr_zero(wordStarts);
-    }
-  }
-  return found;
-}
-
 const char* NthWord(const char* text, int n) {
   if (text == nullptr || n <= 1) return text;
   // Most parsers ask for words up to the tenth; further ones step on from it.
