@@ -139,21 +139,6 @@ constexpr uint64_t ByteMatches(uint64_t bytes, char c) {
   return ~(((x & kLow) + kLow) | x) & 0x8080808080808080ull;
 }
 
-// The first c from from on, before end; end when there is none. Every
-// byte up to end must be readable. Eight bytes are tested at a time.
-inline const char* FindByte(const char* from, const char* end, char c) {
-  if constexpr (std::endian::native == std::endian::little) {
-    for (; end - from >= 8; from += 8) {
-      const uint64_t found = ByteMatches(LoadEight(from), c);
-      if (found != 0) return from + (std::countr_zero(found) >> 3);
-    }
-  }
-  for (; from < end; ++from) {
-    if (*from == c) return from;
-  }
-  return end;
-}
-
 // The first byte from from on, before end, that is a or b; end when there
 // is none. Every byte up to end must be readable. Eight bytes are tested at
 // a time: the fields it is used for are a few bytes long, where a library
@@ -170,6 +155,11 @@ inline const char* FindEither(const char* from, const char* end, char a, char b)
     if (*from == a || *from == b) return from;
   }
   return end;
+}
+
+// The first c from from on, before end; end when there is none.
+inline const char* FindByte(const char* from, const char* end, char c) {
+  return FindEither(from, end, c, c);  // the twin tests fold into one
 }
 
 // The first byte from from on, before end, that is not a blank; end when
