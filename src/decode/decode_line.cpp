@@ -62,10 +62,10 @@ extern "C" int32_t QORDA_CALL QORDA_DecodeLine(ListingEntry* entry, const char* 
   int length = qorda::StripKnownLength(copy, copied);
 
   qorda::ReadPermissions(*entry, copy, length);
-  qorda::DispatchLine(*entry, copy, length, hostTypeId,
-                      currentDirectory != nullptr ? currentDirectory : "",
-                      datasetPrefix != nullptr ? datasetPrefix : "");
+  int nameLength = qorda::DispatchLine(*entry, copy, length, hostTypeId,
+                                       currentDirectory != nullptr ? currentDirectory : "",
+                                       datasetPrefix != nullptr ? datasetPrefix : "");
   qorda::NormaliseDate(*entry);
-  entry->name[sizeof entry->name - 1] = '\0';
-  return static_cast<int32_t>(std::strlen(entry->name));
+  entry->name[sizeof entry->name - 1] = '\0';  // a guard only: parsers cut names shorter
+  return nameLength;
 }

@@ -16,21 +16,20 @@
 #include "hosts/vm_cms.h"
 #include "hosts/vms.h"
 #include "hosts/windows.h"
+#include "scan/text.h"
 #include "scan/unix.h"
 
 namespace qorda {
 
-void DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
-                  const char* currentDirectory, const char* datasetPrefix) {
+int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
+                 const char* currentDirectory, const char* datasetPrefix) {
   switch (hostTypeId) {
     // Windows and DOS-style servers.
     case HOST_MICROSOFT_NT:
     case HOST_CARROX_DMZ:
-      ParseWindowsNt(entry, line, length, hostTypeId);
-      break;
+      return ParseWindowsNt(entry, line, length, hostTypeId);
     case HOST_ACI:
-      ParseAci(entry, line, length, hostTypeId);
-      break;
+      return ParseAci(entry, line, length, hostTypeId);
     case HOST_MICROSOFT_IIS:
       ParseIis(entry, line, hostTypeId);
       break;
@@ -228,6 +227,7 @@ void DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeI
       ParseUnixLine(entry, line, static_cast<std::size_t>(length), hostTypeId);
       break;
   }
+  return NameLength(entry);
 }
 
 }  // namespace qorda

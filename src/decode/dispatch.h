@@ -8,7 +8,7 @@ namespace qorda {
 
 // Runs the one parser that the host type id selects on the decoder's
 // trimmed copy of the line, whose length is given.
-void DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
-                  const char* currentDirectory, const char* datasetPrefix);
+int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
+                 const char* currentDirectory, const char* datasetPrefix);
 
 }  // namespace qorda

@@ -99,8 +99,7 @@ void RememberDateAndTime(const ListingEntry& entry) {
 
 // 'size date time *TYPE name': the three words in front of the "*" are read
 // backwards from it.
-void ReadStarShape(ListingEntry& entry, char* line, const char* end, char* star,
-                   uint32_t order) {
+void ReadStarShape(ListingEntry& entry, char* line, const char* end, char* star, uint32_t order) {
   const char* type = star + 1;
   if (IsDirectoryType(type)) entry.kind = KIND_DIRECTORY;
   char* name = star;

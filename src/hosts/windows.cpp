@@ -32,36 +32,71 @@ char* NextField(char* text, const char* end) {
   return text + (SkipBlanks(text, end) - text);  // the size column pads with up to 20 blanks
 }
 
-void ReadDosLine(ListingEntry& entry, char* line, int length, const DosDialect& dialect) {
-  if (CharAt(line, 2) != '-' || CharAt(line, 5) != '-') return;
-  if (length < kMinDosLineLength) return;
-  const char* const end = line + length;
+// The date and clock at the line's start: month, day and year as written,
+// the clock as written, and where its minutes begin.
+struct DosStamp {
+  int month, day, year, hour, minute;
+  char* minutes;
+};
 
-  // "12-31-99": month and day at fixed places, then two or four year digits.
-  entry.month = static_cast<uint8_t>(ScanInt(line));
-  entry.day = static_cast<uint8_t>(ScanInt(line + 3));
-  entry.year = static_cast<uint16_t>(ScanInt(line + 6));
-  if (entry.year < 50 && entry.month != 0 && entry.day != 0) {
-    entry.year += 2000;
-  } else if (entry.year >= 1 && entry.year <= 1899) {
-    entry.year += 1900;
+// "12-31-99  09:07PM", as nearly every server writes it: read in place. The
+// digit after the minutes is excluded, so the reading equals the general one.
+bool ReadUsualDosStamp(char* line, int length, DosStamp& stamp) {
+  if (!MatchesShape(line, static_cast<std::size_t>(length), "99-99-99  99:99") ||
+      IsDigit(line[15])) {
+    return false;
   }
+  stamp = {DigitsValue(line, 2),      DigitsValue(line + 3, 2),  DigitsValue(line + 6, 2),
+           DigitsValue(line + 10, 2), DigitsValue(line + 13, 2), line + 13};
+  return true;
+}
+
+// Any other spacing, and four-digit years: fields found by their separators.
+bool ReadDosStamp(char* line, const char* end, DosStamp& stamp) {
+  // "12-31-99": month and day at fixed places, then two or four year digits.
+  stamp.month = ScanInt(line);
+  stamp.day = ScanInt(line + 3);
+  stamp.year = ScanInt(line + 6);
 
   // The date is eight or ten characters long: the blank is a few bytes on.
   const char* blank = FindNear(line, ' ');
-  if (blank == nullptr) return;
+  if (blank == nullptr) return false;
   char* field = line + (blank - line);
   while (*field == ' ') ++field;
 
-  // "09:07PM": the mark sits right behind the minutes, upper case only.
-  int hour = ScanInt(field);
+  stamp.hour = ScanInt(field);
   if (const char* colon = FindNear(field, ':')) {
     field += colon - field;
     while (*field == ':') ++field;
   } else {
     field += end - field;  // no clock: the minute is 0 and nothing further is read
   }
-  entry.minute = static_cast<uint8_t>(ScanInt(field));
+  stamp.minute = ScanInt(field);
+  stamp.minutes = field;
+  return true;
+}
+
+int ReadDosLine(ListingEntry& entry, char* line, int length, const DosDialect& dialect) {
+  if (CharAt(line, 2) != '-' || CharAt(line, 5) != '-') return 0;
+  if (length < kMinDosLineLength) return 0;
+  const char* const end = line + length;
+
+  DosStamp stamp;
+  bool hasClock = ReadUsualDosStamp(line, length, stamp) || ReadDosStamp(line, end, stamp);
+  entry.month = static_cast<uint8_t>(stamp.month);
+  entry.day = static_cast<uint8_t>(stamp.day);
+  entry.year = static_cast<uint16_t>(stamp.year);
+  if (entry.year < 50 && entry.month != 0 && entry.day != 0) {
+    entry.year += 2000;
+  } else if (entry.year >= 1 && entry.year <= 1899) {
+    entry.year += 1900;
+  }
+  if (!hasClock) return 0;
+
+  // "09:07PM": the mark sits right behind the minutes, upper case only.
+  char* field = stamp.minutes;
+  int hour = stamp.hour;
+  entry.minute = static_cast<uint8_t>(stamp.minute);
   char mark = CharAt(field, 2);
   if (mark == 'A' && hour == 12 && dialect.midnightIsZero) hour = 0;
   // Unsigned, so that a run of digits no hour has wraps instead of overflowing.
@@ -70,32 +105,40 @@ void ReadDosLine(ListingEntry& entry, char* line, int length, const DosDialect& 
   entry.hour = static_cast<uint8_t>(clockHour);
 
   field = NextField(field, end);
-  bool isDirectory = dialect.markerAnywhereInLine
-                         ? IsDirMarker(line)
+  // A size column that starts with a digit holds no NT marker.
+  bool isDirectory = dialect.markerAnywhereInLine ? IsDirMarker(line)
+                     : IsDigit(*field)
+                         ? false
                          : StartsWithNoCase(field, "<dir>") || StartsWithNoCase(field, "dir ");
   if (isDirectory) {
     entry.kind = KIND_DIRECTORY;
+  } else if (IsDigit(*field)) {
+    // The size's digits are the field's start: the name is found from
+    // where they end instead of walking them twice.
+    uint64_t size = 0;
+    for (; IsDigit(*field); ++field) size = size * 10 + static_cast<uint64_t>(*field - '0');
+    entry.size = static_cast<int64_t>(size);
   } else {
     entry.size = ScanInt64(field);
   }
 
   const char* name = NextField(field, end);
-  CopyName(entry, name, static_cast<std::size_t>(end - name));
+  return CopyName(entry, name, static_cast<std::size_t>(end - name));
 }
 
-void ParseDosOrUnix(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
-                    const DosDialect& dialect) {
+int ParseDosOrUnix(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
+                   const DosDialect& dialect) {
   // Only "d" and "-": a link line ("l") is neither style and is dropped.
   if (line[0] == 'd' || line[0] == '-') {
     const char* name = NthWord(line, 9);
-    if (name == nullptr) return;
+    if (name == nullptr) return 0;
     ParseUnixColumns(entry, line, dialect.yearWord, dialect.monthWord, dialect.dayWord,
                      dialect.timeWord, dialect.sizeWord, hostTypeId);
     CopyName(entry, name);
     if (line[0] == 'd') entry.kind = KIND_DIRECTORY;
-    return;
+    return NameLength(entry);
   }
-  ReadDosLine(entry, line, length, dialect);
+  return ReadDosLine(entry, line, length, dialect);
 }
 
 // Apache writes '1.2K' and '3.5M'; one digit after the point counts in
@@ -129,12 +172,12 @@ char* NameBeforeArrow(char* line) {
 
 }  // namespace
 
-void ParseWindowsNt(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
-  ParseDosOrUnix(entry, line, length, hostTypeId, kNtDialect);
+int ParseWindowsNt(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
+  return ParseDosOrUnix(entry, line, length, hostTypeId, kNtDialect);
 }
 
-void ParseAci(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
-  ParseDosOrUnix(entry, line, length, hostTypeId, kAciDialect);
+int ParseAci(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
+  return ParseDosOrUnix(entry, line, length, hostTypeId, kAciDialect);
 }
 
 void ParseIis(ListingEntry& entry, char* line, int32_t hostTypeId) {

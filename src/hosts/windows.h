@@ -11,10 +11,10 @@ namespace qorda {
 
 // '12-31-99  10:00AM       <DIR>          src', or a Unix long listing, of
 // the given length.
-void ParseWindowsNt(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
+int ParseWindowsNt(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
 
 // The same two styles with ACI's columns, clock and directory markers.
-void ParseAci(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
+int ParseAci(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
 
 // 'Tue Jan 12 2009 09:15 AM 12345 file.txt'
 void ParseIis(ListingEntry& entry, char* line, int32_t hostTypeId);

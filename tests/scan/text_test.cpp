@@ -103,6 +103,35 @@ TEST(ScanInt, ReadsLikeTheRuntimeDecimalReader) {
   (void)ScanInt("-99999999999");
 }
 
+TEST(MatchesShape, TestsDigitsAndLiteralsByteExactlyInEitherWord) {
+  struct Case {
+    const char* text;
+    bool matches;
+  };
+  // The bytes around '0' to '9', and high bytes whose low nibble is a digit's.
+  const Case rows[] = {
+      {"12-31-99  09:07PM", true},
+      {"12-31-99  09:0/PM", false},
+      {"12-31-99  09:0:PM", false},
+      {"1\xB2-31-99  09:07", false},
+      {"12-31-99  09:\x30"
+       "7",
+       true},
+      {"12-31-99 09:07PM", false},
+      {"12-31-99  09:0", false},
+      {"12-31-99  09:07", true},
+      {"12/31-99  09:07PM", false},
+  };
+  for (const auto& [text, matches] : rows) {
+    EXPECT_EQ(MatchesShape(text, std::char_traits<char>::length(text), "99-99-99  99:99"), matches)
+        << text;
+  }
+  // Fewer than eight readable bytes take the byte-wise test.
+  EXPECT_TRUE(MatchesShape("1999/1", 6, "9999/9"));
+  EXPECT_FALSE(MatchesShape("1999/x", 6, "9999/9"));
+  EXPECT_FALSE(MatchesShape("1999/", 5, "9999/9"));
+}
+
 TEST(MonthFromName, MatchesThreeLettersIgnoringAsciiCase) {
   const std::pair<const char*, int> rows[] = {
       {"okt", 10},   {"MAJ", 5},    {"dez", 12}, {"Sept", 9}, {"M\xE4r", 3},
