@@ -43,8 +43,7 @@ int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId
     // MLSD facts.
     case HOST_MLSD:
     case HOST_QORDA_SERVER:
-      ParseMlsd(entry, line, length, hostTypeId);
-      break;
+      return ParseMlsd(entry, line, length, hostTypeId);
 
     // VMS and RSX-11M.
     case HOST_VMS_UCX:
@@ -224,8 +223,7 @@ int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId
     // AUTO, Unix, Solaris, Serv-U, WFTPD, SecureTransport, Unisys 5000,
     // 5996 to 5999 and every id the table does not know.
     default:
-      ParseUnixLine(entry, line, static_cast<std::size_t>(length), hostTypeId);
-      break;
+      return ParseUnixLine(entry, line, static_cast<std::size_t>(length), hostTypeId);
   }
   return NameLength(entry);
 }

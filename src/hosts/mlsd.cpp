@@ -106,11 +106,12 @@ int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
   if (line == nullptr) return 0;
   const char* const lineEnd = line + length;
   const char* cursor = line;
+  int nameLength = 0;
   while (cursor != nullptr) {
     const char* value = nullptr;
     switch (NextMlsdFact(cursor, lineEnd, value)) {
       case MLSD_FACT_NAME:
-        CopyName(entry, value, static_cast<std::size_t>(lineEnd - value));
+        nameLength = CopyName(entry, value, static_cast<std::size_t>(lineEnd - value));
         break;
       case MLSD_FACT_SIZE:
         entry.size = ScanInt64(value);
@@ -146,7 +147,7 @@ int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
         break;
     }
   }
-  return entry.name[0] != '\0' ? 1 : 0;
+  return nameLength;
 }
 
 }  // namespace qorda

@@ -35,7 +35,7 @@ inline constexpr MlsdFact MlsdFactTable[] = {
 };
 
 // 'type=file;size=1234;modify=20230105123456; readme.txt', of the given
-// length. Returns 1 when the entry has a name.
+// length. Returns the name's length, 0 for no entry.
 int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
 
 }  // namespace qorda

@@ -93,13 +93,14 @@ int MonthFromName(const char* text) {
   return 0;
 }
 
-void CopyName(ListingEntry& entry, const char* text) {
+int CopyName(ListingEntry& entry, const char* text) {
   std::size_t length = 0;
   if (text != nullptr) {
     length = strnlen(text, kMaxNameLength);
     std::memcpy(entry.name, text, length);
   }
   entry.name[length] = '\0';
+  return static_cast<int>(length);
 }
 
 }  // namespace qorda

@@ -282,8 +282,8 @@ inline int32_t StripKnownLength(char* text, std::size_t length) {
 constexpr std::size_t kMaxNameLength = 511;
 
 // Copies text into the entry's name, cut to kMaxNameLength and always
-// terminated.
-void CopyName(ListingEntry& entry, const char* text);
+// terminated; returns the name's length.
+int CopyName(ListingEntry& entry, const char* text);
 
 // The same for a text whose length is known: it must hold no terminator
 // before it. Returns the name's length, which parsers report to the

@@ -221,8 +221,8 @@ char* FindUnixName(char* line, int* extraWord) {
   return FindUnixNameIn(line, IndexWords(line, std::strlen(line), 8), extraWord);
 }
 
-void ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t hostTypeId) {
-  if (StartsWithNoCase(line, "total")) return;
+int ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t hostTypeId) {
+  if (StartsWithNoCase(line, "total")) return 0;
 
   // Words 1 to 9 in one pass (a device has one word more). Cutting the name
   // out leaves their starts as they are, except that the date column may
@@ -237,8 +237,7 @@ void ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t 
       ReadKindAndCutName(entry, line, name);
       KeepWordsBeforeCut(words, 8 + extra, name - 1);
       ReadColumns(entry, words, 8 + extra, 6 + extra, 7 + extra, 8 + extra, 5 + extra, hostTypeId);
-      CopyName(entry, name);
-      return;
+      return CopyName(entry, name);
     }
   } else if (char* name = const_cast<char*>(words.starts[8]); name != nullptr && *name != '\0') {
     // No group column.
@@ -246,15 +245,14 @@ void ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t 
     ReadKindAndCutName(entry, line, name);
     words.known = 7;
     ReadColumns(entry, words, 7, 5, 6, 7, 4, hostTypeId);
-    CopyName(entry, name);
-    return;
+    return CopyName(entry, name);
   }
 
   // Neither layout: the last word is the best guess at a name.
   char* lastWord = LastWord(line);
-  if (*lastWord == '\0') return;
+  if (*lastWord == '\0') return 0;
   if (ToLower(line[0]) == 'd') entry.kind = KIND_DIRECTORY;
-  CopyName(entry, lastWord);
+  return CopyName(entry, lastWord);
 }
 
 }  // namespace qorda

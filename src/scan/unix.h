@@ -12,7 +12,7 @@ namespace qorda {
 
 // '-rw-r--r--   1 owner    group        1234 Jan 12 12:30 file name.txt',
 // whose length is given.
-void ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t hostTypeId);
+int ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t hostTypeId);
 
 // Reads month, day, time of day or year, and size from the given word
 // numbers. yearWord is read only for NetWare v4, which writes its own year

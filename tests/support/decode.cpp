@@ -60,7 +60,10 @@ void ParseEveryPrefix(std::string_view line, int32_t hostType) {
     std::memcpy(copy.get(), line.data(), length);
     copy[length] = '\0';
     ListingEntry entry{};
-    DispatchLine(entry, copy.get(), static_cast<int>(length), hostType, "", "");
+    // Parsers report the length of the name they wrote; the decoder returns it unmeasured.
+    int nameLength = DispatchLine(entry, copy.get(), static_cast<int>(length), hostType, "", "");
+    ASSERT_EQ(nameLength, static_cast<int>(std::strlen(entry.name)))
+        << "'" << line.substr(0, length) << "' as host " << hostType;
   }
 }
 
