@@ -27,19 +27,22 @@ char* FindLinkArrow(char* name) {
   return nullptr;
 }
 
-// Marks the kind and cuts the name at a link arrow: "link -> target".
-void ReadKindAndCutName(ListingEntry& entry, const char* line, char* name) {
+// Marks the kind and cuts the name, which runs to nameEnd, at a link arrow:
+// "link -> target". Returns the name's length after the cut.
+std::size_t ReadKindAndCutName(ListingEntry& entry, const char* line, char* name,
+                               const char* nameEnd) {
+  std::size_t length = static_cast<std::size_t>(nameEnd - name);
   bool isDirectory = ToLower(line[0]) == 'd';
-  if (isDirectory) {
-    char* last = name + strnlen(name, sizeof entry.name);
-    if (last > name && (last[-1] == '/' || last[-1] == '\\')) last[-1] = '\0';
+  if (isDirectory && length > 0 && (name[length - 1] == '/' || name[length - 1] == '\\')) {
+    name[--length] = '\0';
   }
   if (char* arrow = FindLinkArrow(name)) {
     *arrow = '\0';
     entry.kind = KIND_LINK;
-  } else if (isDirectory) {
-    entry.kind = KIND_DIRECTORY;
+    return static_cast<std::size_t>(arrow - name);
   }
+  if (isDirectory) entry.kind = KIND_DIRECTORY;
+  return length;
 }
 
 bool IsTimeOfDay(const char* word) {
@@ -228,24 +231,25 @@ int ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t h
   // out leaves their starts as they are, except that the date column may
   // have been the name's first word.
   WordStarts words = IndexWords(line, length, 9);
+  const char* const lineEnd = line + length;
   const char* fifthWord = words.starts[5];
   if (fifthWord != nullptr && IsDigit(*fifthWord)) {
     int extra = 0;
     char* name = FindUnixNameIn(line, words, &extra);
     if (name != nullptr && *name != '\0') {
       name[-1] = '\0';
-      ReadKindAndCutName(entry, line, name);
+      std::size_t nameLength = ReadKindAndCutName(entry, line, name, lineEnd);
       KeepWordsBeforeCut(words, 8 + extra, name - 1);
       ReadColumns(entry, words, 8 + extra, 6 + extra, 7 + extra, 8 + extra, 5 + extra, hostTypeId);
-      return CopyName(entry, name);
+      return CopyName(entry, name, nameLength);
     }
   } else if (char* name = const_cast<char*>(words.starts[8]); name != nullptr && *name != '\0') {
     // No group column.
     name[-1] = '\0';
-    ReadKindAndCutName(entry, line, name);
+    std::size_t nameLength = ReadKindAndCutName(entry, line, name, lineEnd);
     words.known = 7;
     ReadColumns(entry, words, 7, 5, 6, 7, 4, hostTypeId);
-    return CopyName(entry, name);
+    return CopyName(entry, name, nameLength);
   }
 
   // Neither layout: the last word is the best guess at a name.
