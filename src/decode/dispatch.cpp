@@ -125,8 +125,7 @@ int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId
       ParseOs2Warp(entry, line);
       break;
     case HOST_IBM_OS2:
-      ParseOs2(entry, line, length);
-      break;
+      return ParseOs2(entry, line, length);
     case HOST_NOVELL_LWP:
       ParseNovellLwp(entry, line);
       break;
@@ -139,11 +138,9 @@ int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId
 
     // Tandem, Stratus VOS, CONNECT:Enterprise, UniTree.
     case HOST_TANDEM:
-      ParseTandem(entry, line, length);
-      break;
+      return ParseTandem(entry, line, length);
     case HOST_TANDEM_G:
-      ParseTandemG(entry, line, length);
-      break;
+      return ParseTandemG(entry, line, length);
     case HOST_STRATUS_VOS:
       ParseStratusVos(entry, line);
       break;

@@ -7,7 +7,10 @@
 namespace qorda {
 
 // Runs the one parser that the host type id selects on the decoder's
-// trimmed copy of the line, whose length is given.
+// trimmed copy of the line, whose length is given, and returns the length
+// of the name it wrote. The parsers of the busiest dialects report the
+// length of the name they copied (measuring the name just written waits
+// for the copy's stores); for the others it is measured here.
 int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
                  const char* currentDirectory, const char* datasetPrefix);
 

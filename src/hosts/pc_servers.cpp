@@ -200,13 +200,14 @@ void ParseOs2Warp(ListingEntry& entry, char* line) {
   CopyName(entry, name);
 }
 
-void ParseOs2(ListingEntry& entry, char* text, int length) {
+int ParseOs2(ListingEntry& entry, char* text, int length) {
   const ColumnLine line = {text, length};
-  if (length > 52) CopyName(entry, text + 53, static_cast<std::size_t>(length - 53));
+  const int nameLength =
+      length > 52 ? CopyName(entry, text + 53, static_cast<std::size_t>(length - 53)) : 0;
   if (IsDirMarker(text)) entry.kind = KIND_DIRECTORY;
   ParseDate(entry, ColumnText(line, 35), DATE_MONTH_FIRST);
   ParseTimeOfDay(entry, ColumnText(line, 46));
-  if (length <= 16) return;  // no size column
+  if (length <= 16) return nameLength;  // no size column
 
   // The size is the word that covers column 16; a long size starts left of it.
   int sizeStart = 17;
@@ -215,6 +216,7 @@ void ParseOs2(ListingEntry& entry, char* text, int length) {
     while (sizeStart > 0 && text[sizeStart - 1] != ' ') --sizeStart;
   }
   entry.size = ScanInt64(ColumnText(line, sizeStart));
+  return nameLength;
 }
 
 void ParseReflection(ListingEntry& entry, char* line) {

@@ -27,8 +27,9 @@ void ParseNovellLwp(ListingEntry& entry, char* line);
 // '     1234      A   12-18-96   14:10  name'
 void ParseOs2Warp(ListingEntry& entry, char* line);
 
-// Size at column 16, date at 35, time at 46, name from 53.
-void ParseOs2(ListingEntry& entry, char* line, int length);
+// Size at column 16, date at 35, time at 46, name from 53. Returns the
+// name's length.
+int ParseOs2(ListingEntry& entry, char* line, int length);
 
 // Date at column 12, time at 22, size at 27, name from 45.
 void ParseReflection(ListingEntry& entry, char* line);

@@ -81,9 +81,9 @@ void CompleteYear(ListingEntry& entry) {
   }
 }
 
-void ParseTandemColumns(ListingEntry& entry, char* text, int length, const TandemColumns& columns) {
+int ParseTandemColumns(ListingEntry& entry, char* text, int length, const TandemColumns& columns) {
   if (std::strncmp(text, "File", 4) == 0)
-    return;  // "File         Code  EOF  Last Modification ..."
+    return 0;  // "File         Code  EOF  Last Modification ..."
   const ColumnLine line = {text, length};
 
   // The size is right-aligned and may begin well left of its column.
@@ -104,7 +104,7 @@ void ParseTandemColumns(ListingEntry& entry, char* text, int length, const Tande
   CutAt(line, kTandemNameWidth);
   const int nameLength = length < kTandemNameWidth ? length : kTandemNameWidth;
   const int32_t stripped = StripKnownLength(text, static_cast<std::size_t>(nameLength));
-  CopyName(entry, text, static_cast<std::size_t>(stripped));
+  return CopyName(entry, text, static_cast<std::size_t>(stripped));
 }
 
 void ReadVosDate(ListingEntry& entry, const char* line, const VosColumns& columns) {
@@ -151,12 +151,12 @@ void ResetStratusVosSectionsForTesting() {
   gStratusVosSections = {false, false, false};
 }
 
-void ParseTandem(ListingEntry& entry, char* line, int length) {
-  ParseTandemColumns(entry, line, length, kTandemColumns);
+int ParseTandem(ListingEntry& entry, char* line, int length) {
+  return ParseTandemColumns(entry, line, length, kTandemColumns);
 }
 
-void ParseTandemG(ListingEntry& entry, char* line, int length) {
-  ParseTandemColumns(entry, line, length, kTandemGColumns);
+int ParseTandemG(ListingEntry& entry, char* line, int length) {
+  return ParseTandemColumns(entry, line, length, kTandemGColumns);
 }
 
 void ParseStratusVos(ListingEntry& entry, char* line) {

@@ -10,9 +10,10 @@
 namespace qorda {
 
 // 'FILEA           1234  5-Jan-99 12:34:56 ...': name in columns 0 to 9.
-void ParseTandem(ListingEntry& entry, char* line, int length);
+// Both return the name's length.
+int ParseTandem(ListingEntry& entry, char* line, int length);
 // The same layout with every field after the name two columns further right.
-void ParseTandemG(ListingEntry& entry, char* line, int length);
+int ParseTandemG(ListingEntry& entry, char* line, int length);
 
 // Lines under the "Files:", "Dirs:" and "Links:" headings; the heading seen
 // last decides how a line reads, so the lines must come in listing order.

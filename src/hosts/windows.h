@@ -10,7 +10,7 @@
 namespace qorda {
 
 // '12-31-99  10:00AM       <DIR>          src', or a Unix long listing, of
-// the given length.
+// the given length. Returns the name's length, as ParseAci does.
 int ParseWindowsNt(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
 
 // The same two styles with ACI's columns, clock and directory markers.

@@ -11,7 +11,7 @@
 namespace qorda {
 
 // '-rw-r--r--   1 owner    group        1234 Jan 12 12:30 file name.txt',
-// whose length is given.
+// whose length is given. Returns the name's length.
 int ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t hostTypeId);
 
 // Reads month, day, time of day or year, and size from the given word
