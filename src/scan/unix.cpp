@@ -51,17 +51,27 @@ bool IsTimeOfDay(const char* word) {
 
 // A time of day without a year: the entry is from the last twelve months, so
 // a month later than the current one belongs to last year.
-void ReadTimeOfDay(ListingEntry& entry, const char* word) {
+void InferYear(ListingEntry& entry) {
   LocalDate today = CurrentLocalDate();
   int year = today.year;
   if (entry.month > today.month) --year;
   entry.year = static_cast<uint16_t>(year);
+  entry.flags |= FLAG_YEAR_INFERRED;
+}
+
+void ReadUsualTimeOfDay(ListingEntry& entry, const char* word) {
+  InferYear(entry);
+  entry.hour = static_cast<uint8_t>(DigitsValue(word, 2));
+  entry.minute = static_cast<uint8_t>(DigitsValue(word + 3, 2));
+}
+
+void ReadTimeOfDay(ListingEntry& entry, const char* word) {
+  InferYear(entry);
   entry.hour = static_cast<uint8_t>(ScanInt(word));
   bool twoDigitHour = CharAt(word, 2) == ':' || CharAt(word, 2) == '.';
   // The colon (or dot) the caller found lies inside the word, so the
   // minutes start at most one past it.
   entry.minute = static_cast<uint8_t>(ScanInt(word + (twoDigitHour ? 3 : 2)));
-  entry.flags |= FLAG_YEAR_INFERRED;
 }
 
 // NetWare v4 writes a year column of its own and a 12-hour clock with the
@@ -89,7 +99,8 @@ void ReadNetWareDate(ListingEntry& entry, const char* line, int yearWord, int ti
 struct WordStarts {
   static constexpr int kMax = 16;
   const char* line;
-  int known;  // starts[1..known] are found, null past the last word
+  const char* end;  // the line's end as it was indexed; cuts may lie before it
+  int known;        // starts[1..known] are found, null past the last word
   const char* starts[kMax + 1];
 };
 
@@ -98,6 +109,7 @@ WordStarts IndexWords(const char* line, std::size_t length, int upTo) {
   // array costs more than finding the words.
   WordStarts words;
   words.line = line;
+  words.end = line + length;
   words.known = 0;
   if (line == nullptr) return words;
   words.known = upTo < WordStarts::kMax ? upTo : WordStarts::kMax;
@@ -148,7 +160,12 @@ void ReadColumns(ListingEntry& entry, const WordStarts& words, int yearWord, int
   if (hostTypeId == HOST_NETWARE_V4) {
     ReadNetWareDate(entry, line, yearWord, timeWord);
   } else if (const char* dateColumn = WordAt(words, timeWord)) {
-    if (IsTimeOfDay(dateColumn)) {
+    // "12:30", as nearly every server writes it: read in place. A digit
+    // after the minutes would be read with them, so it takes the general way.
+    const auto available = static_cast<std::size_t>(words.end - dateColumn);
+    if (MatchesShape(dateColumn, available, "99:99") && !IsDigit(dateColumn[5])) {
+      ReadUsualTimeOfDay(entry, dateColumn);
+    } else if (IsTimeOfDay(dateColumn)) {
       ReadTimeOfDay(entry, dateColumn);
     } else {
       entry.year = static_cast<uint16_t>(ScanInt(dateColumn));
