@@ -32,6 +32,9 @@ TEST(ParseMlsd, ReadsModifySizeAndType) {
           {"size=5;modify=2023", {"", 5, 2023}},
           {"modify=202301; x", {"x", 0, 2023, 1, 31, 208, 0}},  // "; x" read as digits
           {"modify=; x", {"x", 0, 2038}},
+          // Values and fact names that run past 32 bytes of the line.
+          {"x.unique=0123456789abcdef0123456789;size=7; n", {"n", 7}},
+          {"averyveryverylongfactnamewithnoequals;size=8; m", {"m"}},
       },
       {HOST_MLSD, HOST_QORDA_SERVER});
 }
