@@ -144,10 +144,18 @@ constexpr uint64_t ByteMatches(uint64_t bytes, char c) {
 }
 
 // The first byte from from on, before end, that is a or b; end when there
-// is none. Every byte up to end must be readable. Eight bytes are tested at
-// a time: the fields it is used for are a few bytes long, where a library
-// call costs more than the search.
+// is none. Every byte up to end must be readable. Sixteen bytes are tested
+// at a time with SSE2, eight without: the fields it is used for are a few
+// bytes long, where a library call costs more than the search.
 inline const char* FindEither(const char* from, const char* end, char a, char b) {
+#if defined(__SSE2__)
+  for (; end - from >= 16; from += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    const int found = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(a)),
+                                                     _mm_cmpeq_epi8(bytes, _mm_set1_epi8(b))));
+    if (found != 0) return from + std::countr_zero(static_cast<unsigned>(found));
+  }
+#endif
   if constexpr (std::endian::native == std::endian::little) {
     for (; end - from >= 8; from += 8) {
       const uint64_t bytes = LoadEight(from);
@@ -168,8 +176,16 @@ inline const char* FindByte(const char* from, const char* end, char c) {
 
 // The first byte from from on, before end, that is not a blank; end when
 // there is none. Every byte up to end must be readable. Columns padded
-// with blanks are skipped eight bytes at a time.
+// with blanks are skipped sixteen bytes at a time with SSE2, eight without.
 inline const char* SkipBlanks(const char* from, const char* end) {
+#if defined(__SSE2__)
+  for (; end - from >= 16; from += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    const unsigned blanks =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '))));
+    if (blanks != 0xFFFF) return from + std::countr_zero(~blanks);
+  }
+#endif
   if constexpr (std::endian::native == std::endian::little) {
     for (; end - from >= 8; from += 8) {
       // Non-zero exactly in the bytes that are not blanks.

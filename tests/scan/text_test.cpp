@@ -66,6 +66,27 @@ TEST(NthWord, AgreesWithAByteScanAcrossEveryChunkBoundary) {
   }
 }
 
+// Each of the word-at-a-time paths (sixteen, eight, one byte) must find the
+// first hit, wherever it falls and however much of the text is left.
+TEST(FindEitherAndSkipBlanks, AgreeWithAByteScanAtEveryPositionAndLength) {
+  for (std::size_t length = 0; length <= 40; ++length) {
+    for (std::size_t hit = 0; hit <= length; ++hit) {
+      std::string blanks(length, ' ');
+      std::string letters(length, 'x');
+      if (hit < length) {
+        blanks[hit] = '\xBB';  // a high byte is no blank either
+        letters[hit] = hit % 2 == 0 ? ';' : '=';
+      }
+      const char* begin = letters.data();
+      EXPECT_EQ(FindEither(begin, begin + length, ';', '=') - begin, static_cast<long>(hit))
+          << length << " " << hit;
+      EXPECT_EQ(SkipBlanks(blanks.data(), blanks.data() + length) - blanks.data(),
+                static_cast<long>(hit))
+          << length << " " << hit;
+    }
+  }
+}
+
 TEST(LastWord, TakesEverythingAfterTheLastBlankOrElseTheLastTab) {
   const std::pair<const char*, const char*> rows[] = {
       {"single", "single"}, {"a\tb", "b"}, {"a b\tc", "b\tc"}, {"a \t b  \r\n", "b"}, {"   ", ""},
