@@ -18,11 +18,12 @@ char* SkipWord(char* text) {
   return text;
 }
 
-// The first " ->" in the name, or null. Names rarely hold a '>', so
-// finding each with strchr beats a substring search.
-char* FindLinkArrow(char* name) {
-  for (char* head = std::strchr(name, '>'); head != nullptr; head = std::strchr(head + 1, '>')) {
-    if (head - name >= 2 && head[-1] == '-' && head[-2] == ' ') return head - 2;
+// The first " ->" in the name of the given length, or null. Names rarely
+// hold a '>', so finding each beats a substring search.
+char* FindLinkArrow(char* name, std::size_t length) {
+  const char* const end = name + length;
+  for (const char* head = FindByte(name, end, '>'); head != end; head = FindByte(head + 1, end, '>')) {
+    if (head - name >= 2 && head[-1] == '-' && head[-2] == ' ') return name + (head - 2 - name);
   }
   return nullptr;
 }
@@ -36,7 +37,7 @@ std::size_t ReadKindAndCutName(ListingEntry& entry, const char* line, char* name
   if (isDirectory && length > 0 && (name[length - 1] == '/' || name[length - 1] == '\\')) {
     name[--length] = '\0';
   }
-  if (char* arrow = FindLinkArrow(name)) {
+  if (char* arrow = FindLinkArrow(name, length)) {
     *arrow = '\0';
     entry.kind = KIND_LINK;
     return static_cast<std::size_t>(arrow - name);
