@@ -36,7 +36,7 @@ char* NextField(char* text, const char* end) {
 // the clock as written, and where its minutes begin.
 struct DosStamp {
   int month, day, year, hour, minute;
-  char* minutes;
+  char* minuteText;
 };
 
 // "12-31-99  09:07PM", as nearly every server writes it: read in place. The
@@ -72,7 +72,7 @@ bool ReadDosStamp(char* line, const char* end, DosStamp& stamp) {
     field += end - field;  // no clock: the minute is 0 and nothing further is read
   }
   stamp.minute = ScanInt(field);
-  stamp.minutes = field;
+  stamp.minuteText = field;
   return true;
 }
 
@@ -94,7 +94,7 @@ int ReadDosLine(ListingEntry& entry, char* line, int length, const DosDialect& d
   if (!hasClock) return 0;
 
   // "09:07PM": the mark sits right behind the minutes, upper case only.
-  char* field = stamp.minutes;
+  char* field = stamp.minuteText;
   int hour = stamp.hour;
   entry.minute = static_cast<uint8_t>(stamp.minute);
   char mark = CharAt(field, 2);
@@ -105,10 +105,8 @@ int ReadDosLine(ListingEntry& entry, char* line, int length, const DosDialect& d
   entry.hour = static_cast<uint8_t>(clockHour);
 
   field = NextField(field, end);
-  // A size column that starts with a digit holds no NT marker.
-  bool isDirectory = dialect.markerAnywhereInLine ? IsDirMarker(line)
-                     : IsDigit(*field)
-                         ? false
+  bool isDirectory = dialect.markerAnywhereInLine
+                         ? IsDirMarker(line)
                          : StartsWithNoCase(field, "<dir>") || StartsWithNoCase(field, "dir ");
   if (isDirectory) {
     entry.kind = KIND_DIRECTORY;
@@ -134,9 +132,8 @@ int ParseDosOrUnix(ListingEntry& entry, char* line, int length, int32_t hostType
     if (name == nullptr) return 0;
     ParseUnixColumns(entry, line, dialect.yearWord, dialect.monthWord, dialect.dayWord,
                      dialect.timeWord, dialect.sizeWord, hostTypeId);
-    CopyName(entry, name);
     if (line[0] == 'd') entry.kind = KIND_DIRECTORY;
-    return NameLength(entry);
+    return CopyName(entry, name);
   }
   return ReadDosLine(entry, line, length, dialect);
 }

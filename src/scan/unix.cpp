@@ -22,7 +22,8 @@ char* SkipWord(char* text) {
 // hold a '>', so finding each beats a substring search.
 char* FindLinkArrow(char* name, std::size_t length) {
   const char* const end = name + length;
-  for (const char* head = FindByte(name, end, '>'); head != end; head = FindByte(head + 1, end, '>')) {
+  for (const char* head = FindByte(name, end, '>'); head != end;
+       head = FindByte(head + 1, end, '>')) {
     if (head - name >= 2 && head[-1] == '-' && head[-2] == ' ') return name + (head - 2 - name);
   }
   return nullptr;
@@ -249,14 +250,13 @@ int ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t h
   // out leaves their starts as they are, except that the date column may
   // have been the name's first word.
   WordStarts words = IndexWords(line, length, 9);
-  const char* const lineEnd = line + length;
   const char* fifthWord = words.starts[5];
   if (fifthWord != nullptr && IsDigit(*fifthWord)) {
     int extra = 0;
     char* name = FindUnixNameIn(line, words, &extra);
     if (name != nullptr && *name != '\0') {
       name[-1] = '\0';
-      std::size_t nameLength = ReadKindAndCutName(entry, line, name, lineEnd);
+      std::size_t nameLength = ReadKindAndCutName(entry, line, name, words.end);
       KeepWordsBeforeCut(words, 8 + extra, name - 1);
       ReadColumns(entry, words, 8 + extra, 6 + extra, 7 + extra, 8 + extra, 5 + extra, hostTypeId);
       return CopyName(entry, name, nameLength);
@@ -264,7 +264,7 @@ int ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t h
   } else if (char* name = const_cast<char*>(words.starts[8]); name != nullptr && *name != '\0') {
     // No group column.
     name[-1] = '\0';
-    std::size_t nameLength = ReadKindAndCutName(entry, line, name, lineEnd);
+    std::size_t nameLength = ReadKindAndCutName(entry, line, name, words.end);
     words.known = 7;
     ReadColumns(entry, words, 7, 5, 6, 7, 4, hostTypeId);
     return CopyName(entry, name, nameLength);
