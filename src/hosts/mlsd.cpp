@@ -6,10 +6,6 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "scan/text.h"
 
 namespace qorda {
@@ -95,14 +91,7 @@ int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value) {
   // found from two compares of each kind, without a loop.
   if (lineEnd - cursor >= 32) {
     auto bitsOf = [cursor](char c) {
-      const __m128i wanted = _mm_set1_epi8(c);
-      const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cursor));
-      const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cursor + 16));
-      return static_cast<uint64_t>(
-                 static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(low, wanted)))) |
-             static_cast<uint64_t>(
-                 static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(high, wanted))))
-                 << 16;
+      return uint64_t{SixteenMatches(cursor, c)} | uint64_t{SixteenMatches(cursor + 16, c)} << 16;
     };
     if (const uint64_t equalsBits = bitsOf('='); equalsBits != 0) {
       const int at = std::countr_zero(equalsBits);

@@ -143,6 +143,15 @@ constexpr uint64_t ByteMatches(uint64_t bytes, char c) {
   return ~(((x & kLow) + kLow) | x) & 0x8080808080808080ull;
 }
 
+#if defined(__SSE2__)
+// One bit per byte of the sixteen at bytes, set where the byte is c: the
+// 16-byte scans below and the parsers' own are built from it.
+inline unsigned SixteenMatches(const char* bytes, char c) {
+  const __m128i loaded = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(loaded, _mm_set1_epi8(c))));
+}
+#endif
+
 // The first byte from from on, before end, that is a or b; end when there
 // is none. Every byte up to end must be readable. Sixteen bytes are tested
 // at a time with SSE2, eight without: the fields it is used for are a few
@@ -150,10 +159,8 @@ constexpr uint64_t ByteMatches(uint64_t bytes, char c) {
 inline const char* FindEither(const char* from, const char* end, char a, char b) {
 #if defined(__SSE2__)
   for (; end - from >= 16; from += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-    const int found = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(a)),
-                                                     _mm_cmpeq_epi8(bytes, _mm_set1_epi8(b))));
-    if (found != 0) return from + std::countr_zero(static_cast<unsigned>(found));
+    const unsigned found = SixteenMatches(from, a) | SixteenMatches(from, b);
+    if (found != 0) return from + std::countr_zero(found);
   }
 #endif
   if constexpr (std::endian::native == std::endian::little) {
@@ -180,9 +187,7 @@ inline const char* FindByte(const char* from, const char* end, char c) {
 inline const char* SkipBlanks(const char* from, const char* end) {
 #if defined(__SSE2__)
   for (; end - from >= 16; from += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-    const unsigned blanks =
-        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '))));
+    const unsigned blanks = SixteenMatches(from, ' ');
     if (blanks != 0xFFFF) return from + std::countr_zero(~blanks);
   }
 #endif
@@ -360,12 +365,8 @@ inline int FindWordStarts(const char* text, std::size_t length, const char** sta
     std::size_t at = block;
 #if defined(__SSE2__)
     // Sixteen bytes per compare where the target has them (every x86-64).
-    const __m128i blanks = _mm_set1_epi8(' ');
     for (; at + 16 <= end; at += 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
-      const auto blankBits = static_cast<uint64_t>(
-          static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, blanks))));
-      nonBlank |= (~blankBits & 0xFFFF) << (at - block);
+      nonBlank |= uint64_t{~SixteenMatches(text + at, ' ') & 0xFFFFu} << (at - block);
     }
 #endif
     for (; at + 8 <= end; at += 8) nonBlank |= NonBlankBits(text + at) << (at - block);
