@@ -3,6 +3,8 @@
 // parser, bring the date into range.
 #include "decode/decode_line.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "decode/dispatch.h"
@@ -22,10 +24,21 @@ void ReadPermissions(ListingEntry& entry, const char* line, int length) {
       (line[3] == '-' || line[3] == 'x') && (line[9] == '-' || line[9] == 'x');
   if (!isPermissionString) return;
   int mode = 0;
-  for (int group = 0; group < 3; ++group) {
-    const char* bits = line + 1 + 3 * group;
-    mode =
-        mode * 8 + (bits[0] == 'r' ? 4 : 0) + (bits[1] == 'w' ? 2 : 0) + (bits[2] == 'x' ? 1 : 0);
+  if constexpr (std::endian::native == std::endian::little) {
+    // Bytes 1 to 8 against "rwxrwxrw" in one word: x is zero where a letter
+    // is granted, and its high bits become 0400 down to 02 in one
+    // multiplication (no two partial products share a bit).
+    constexpr uint64_t kGranted = 0x7772787772787772ull;  // "rwxrwxrw" in memory order
+    constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7Full;
+    const uint64_t x = LoadEight(line + 1) ^ kGranted;
+    const uint64_t granted = ~(((x & kLow) + kLow) | x) & 0x8080808080808080ull;
+    mode = static_cast<int>(((granted >> 7) * 0x8040201008040201ull) >> 56) << 1 | (line[9] == 'x');
+  } else {
+    for (int group = 0; group < 3; ++group) {
+      const char* bits = line + 1 + 3 * group;
+      mode = mode * 8 + (bits[0] == 'r' ? 4 : 0) + (bits[1] == 'w' ? 2 : 0) +
+             (bits[2] == 'x' ? 1 : 0);
+    }
   }
   entry.mode = static_cast<uint16_t>(mode);
   entry.flags |= FLAG_MODE_VALID;

@@ -199,6 +199,17 @@ char* FindUnixNameIn(char* line, const WordStarts& words, int* extraWord) {
     }
   }
 
+  // The usual layout, one or two blanks after the day and one after the
+  // date column, is settled by the word starts alone: whatever the date
+  // column holds, the name is word 9.
+  if (dayWord == 7 && words.known >= 9 && words.starts[9] != nullptr) {
+    const char* dateColumn = words.starts[8];
+    const char* name = words.starts[9];
+    if ((dateColumn[-2] != ' ' || dateColumn[-3] != ' ') && name[-2] != ' ') {
+      return line + (name - words.line);
+    }
+  }
+
   char* cursor = const_cast<char*>(words.starts[dayWord]);
   if (cursor == nullptr) return nullptr;
   cursor = SkipWord(cursor);

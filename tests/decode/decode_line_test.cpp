@@ -51,6 +51,8 @@ TEST(PermissionTest, ReadsModeBitsWhateverTheHostType) {
       {"-rwxrwxrwx1", true, 0777},
       {" drwxr-xr-x 2 user group 512 Mar 3 2019 docs", false, 0},  // shifted by a blank
       {"x---------x", true, 0},
+      {"--w---x-wx more", true, 0213},  // single bits, each in its own place
+      {"-r-xw-r-wx more", true, 0503},  // a letter counts only where it belongs
   };
   const int hostTypes[] = {6010, HOST_IBM_MVS, HOST_PRIMOS, 17, 0};
   for (const PermissionRow& row : rows) {
