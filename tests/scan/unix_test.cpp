@@ -33,6 +33,9 @@ TEST(ParseUnixLine, ReadsBothLayoutsDevicesAndLinks) {
        {"big", 99999999999LL, 2020, 1, 12, 0, 0, 0, kNoTime}},
       {"-rw 1 o g 10 Jan 12 2020  name", {"name", 10, 2020, 1, 12, 0, 0, 0, kNoTime}},
       {"-rw 1 o g 10 Jan 12  2019  two", {" two", 10, 2019, 1, 12, 0, 0, 0, kNoTime}},
+      {"-rw 1 o g 10 Jan 12 12:30  two", {" two", 10, 2026, 1, 12, 12, 30, 0, kInferred}},
+      // Three blanks after the day: the third is taken for the date column.
+      {"-rw 1 o g 10 Jan 12   2019 x", {"2019 x", 10, 2000, 1, 12, 0, 0, 0, 0}},
       {"-rw 1 o g 10 12 Jan 12:30 x", {"x", 10, 2026, 1, 12, 12, 30, 0, kInferred}},
       // h.mm is a year, hh.mm a time; 1899 is 3799, clamped.
       {"-rw 1 o g 10 Jan 12 9.05 x", {"x", 10, 2009, 1, 12, 0, 0, 0, kNoTime}},
