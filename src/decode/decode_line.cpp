@@ -36,8 +36,8 @@ void ReadPermissions(ListingEntry& entry, const char* line, int length) {
   } else {
     for (int group = 0; group < 3; ++group) {
       const char* bits = line + 1 + 3 * group;
-      mode = mode * 8 + (bits[0] == 'r' ? 4 : 0) + (bits[1] == 'w' ? 2 : 0) +
-             (bits[2] == 'x' ? 1 : 0);
+      mode =
+          mode * 8 + (bits[0] == 'r' ? 4 : 0) + (bits[1] == 'w' ? 2 : 0) + (bits[2] == 'x' ? 1 : 0);
     }
   }
   entry.mode = static_cast<uint16_t>(mode);

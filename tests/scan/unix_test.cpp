@@ -42,6 +42,9 @@ TEST(ParseUnixLine, ReadsBothLayoutsDevicesAndLinks) {
       {"-rw 1 o g 10 Jan 12 10.05 x", {"x", 10, 2026, 1, 12, 10, 5, 0, kInferred}},
       {"-rw 1 o g 10 Jan 12 1899 x", {"x", 10, 2038, 1, 12, 0, 0, 0, kNoTime}},
       {"-rw 1 o g 10 Jan 12 0 x", {"x", 10, 2000, 1, 12, 0, 0, 0, kNoTime}},
+      // Days of other widths than one or two digits read as the digits run.
+      {"-rw 1 o g 10 Jan 123 2020 x", {"x", 10, 2020, 1, 31, 0, 0, 0, kNoTime}},
+      {"-rw 1 o g 10 Jan 7x 2020 x", {"x", 10, 2020, 1, 7, 0, 0, 0, kNoTime}},
       // Neither layout, or no name behind the date: the last word.
       {"some odd line", {"line"}},
       {"D  dirname", {"dirname", 0, 0, 0, 0, 0, 0, kDir}},
