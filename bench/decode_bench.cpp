@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "corpus.h"
+#include "decode/decode_line.h"
 #include "decode/host_ids.h"
 #include "qordahosts.h"
 
@@ -27,7 +28,7 @@ bool IsTrailingSpace(char c) {
 
 // Kept out of line, as the decoder is a call into another translation unit.
 [[gnu::noinline]] int32_t DecodeFloor(ListingEntry* entry, const char* line) {
-  std::memset(entry, 0, sizeof *entry);
+  ClearRecord(*entry);  // as the decoder clears it, the fastest way known
   char copy[512];
   std::size_t length = strnlen(line, 511);
   std::memcpy(copy, line, length);

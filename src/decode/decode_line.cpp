@@ -65,7 +65,7 @@ extern "C" int32_t QORDA_CALL QORDA_DecodeLine(ListingEntry* entry, const char* 
                                                int32_t hostTypeId, const char* currentDirectory,
                                                const char* datasetPrefix) {
   if (entry == nullptr) return 0;
-  std::memset(entry, 0, sizeof *entry);
+  qorda::ClearRecord(*entry);
   if (line == nullptr) return 0;
 
   char copy[qorda::kMaxLineLength + 1];
