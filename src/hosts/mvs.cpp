@@ -24,7 +24,11 @@ struct DirectoryPrefix {
 // The caller's current directory as a qualifier prefix: the quotes of a fully
 // qualified name go, a "." closes the last qualifier, a longer text is cut.
 DirectoryPrefix BuildDirectoryPrefix(const char* currentDirectory) {
-  DirectoryPrefix prefix{};
+  // Only what the length covers is ever read: clearing the whole text would
+  // cost more than building the prefix.
+  DirectoryPrefix prefix;
+  prefix.text[0] = '\0';
+  prefix.length = 0;
   if (currentDirectory == nullptr || strnlen(currentDirectory, 2) < 2) return prefix;
   const char* from = currentDirectory[0] == '\'' ? currentDirectory + 1 : currentDirectory;
   while (prefix.length < kMaxPrefixLength && from[prefix.length] != '\0' &&
