@@ -47,12 +47,10 @@ int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId
 
     // VMS and RSX-11M.
     case HOST_VMS_UCX:
-      ParseVmsUcx(entry, line, length, hostTypeId);
-      break;
+      return ParseVmsUcx(entry, line, length, hostTypeId);
     case HOST_VMS_MULTINET:
     case HOST_PDP11_RSX11M:
-      ParseVmsMultiNet(entry, line, length, hostTypeId);
-      break;
+      return ParseVmsMultiNet(entry, line, length, hostTypeId);
 
     // IBM mainframes and midrange.
     case HOST_IBM_MVS:

@@ -73,20 +73,28 @@ char* CutDirectoryName(ListingEntry& entry, char* line, char* version) {
   return line;
 }
 
-// Puts the ";" back and keeps the version digits: 'NOTES.TXT;12'.
-void CutFileName(char* line, char* version) {
+// Puts the ";" back and keeps the version digits: 'NOTES.TXT;12'. Returns
+// where the name now ends.
+char* CutFileName(char* line, char* version) {
   *version = ';';
   char* end = version;
   while (*end == ';' || IsDigit(*end)) ++end;
+  // A blank or tab in the name part ends the name before that.
+  end = line + (FindEither(line, end, ' ', '\t') - line);
   *end = '\0';
-  if (char* blank = std::strchr(line, ' ')) *blank = '\0';
-  if (char* tab = std::strchr(line, '\t')) *tab = '\0';
+  return end;
 }
 
 // 'DKA0:[USER.WORK]NOTES.TXT;12' is listed as NOTES.TXT;12.
 const char* BehindDirectory(const char* name) {
   const char* bracket = FindText(name, "]");
   return bracket != nullptr ? bracket + 1 : name;
+}
+
+// The same for a name that ends at nameEnd, copied; returns its length.
+int CopyBehindDirectory(ListingEntry& entry, const char* name, const char* nameEnd) {
+  const char* from = BehindDirectory(name);
+  return CopyName(entry, from, static_cast<std::size_t>(nameEnd - from));
 }
 
 }  // namespace
@@ -119,13 +127,13 @@ int ParseVmsDate(ListingEntry& entry, const char* text) {
   return 1;
 }
 
-void ParseVmsUcx(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
+int ParseVmsUcx(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
   (void)hostTypeId;
   // '%RMS-E-FNF, file not found' and its like
-  if (FindText(line, ", file not found") != nullptr) return;
+  if (FindText(line, ", file not found") != nullptr) return 0;
   const char* const end = line + length;
   char* version = FindVersion(line, end);
-  if (version == nullptr) return;
+  if (version == nullptr) return 0;
 
   ReadTimeAndDate(entry, line, version, end);
   // Without "/", the word behind the version is the block count, for
@@ -136,17 +144,15 @@ void ParseVmsUcx(ListingEntry& entry, char* line, int length, int32_t hostTypeId
   }
 
   if (const char* directory = CutDirectoryName(entry, line, version)) {
-    CopyName(entry, BehindDirectory(directory));
-    return;
+    return CopyName(entry, BehindDirectory(directory));
   }
-  CutFileName(line, version);
-  CopyName(entry, BehindDirectory(line));
+  return CopyBehindDirectory(entry, line, CutFileName(line, version));
 }
 
-void ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
+int ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
   const char* const end = line + length;
   char* version = FindVersion(line, end);
-  if (version == nullptr) return;
+  if (version == nullptr) return 0;
   bool isRsx = hostTypeId == HOST_PDP11_RSX11M;
 
   ReadTimeAndDate(entry, line, version, end);
@@ -159,20 +165,21 @@ void ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostT
       // RSX directory files name their UIC: '001002.DIR;1' is [001,002].
       std::snprintf(entry.name, sizeof entry.name, "[%3.3s,%3.3s]", directory,
                     TextAt(directory, 3));
-    } else {
-      CopyName(entry, BehindDirectory(directory));
+      return NameLength(entry);
     }
-    return;
+    return CopyName(entry, BehindDirectory(directory));
   }
-  CutFileName(line, version);
+  char* const nameEnd = CutFileName(line, version);
   // RSX names carry their UIC in front: '[1,2]REPORT.TXT;4' stays whole.
-  CopyName(entry, isRsx ? line : BehindDirectory(line));
+  const int nameLength = isRsx ? CopyName(entry, line, static_cast<std::size_t>(nameEnd - line))
+                               : CopyBehindDirectory(entry, line, nameEnd);
 
   // 'DATA.DAT;2  7  3-APR-2003 10:00': a bare block count, for files only.
   // The cuts above all lie before blocks, so the line is whole from there.
   if (entry.size == 0 && FindByte(blocks, end, '/') == end) {
     entry.size = BlocksToBytes(ScanInt64(blocks));
   }
+  return nameLength;
 }
 
 }  // namespace qorda

@@ -10,12 +10,12 @@
 namespace qorda {
 
 // 'LOGIN.COM;3  2/3  12-MAR-1999 14:05:10  [SYSTEM]  (RWED,RWED,RE,)'
-// length is the line's.
-void ParseVmsUcx(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
+// length is the line's. Returns the name's length.
+int ParseVmsUcx(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
 
 // The same lines for MultiNet and, by hostTypeId, RSX-11M: '001002.DIR;1'
 // is the directory [001,002].
-void ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
+int ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
 
 // '12-MAR-1999' into year, month and day; 0 when a "-" is missing.
 int ParseVmsDate(ListingEntry& entry, const char* text);
