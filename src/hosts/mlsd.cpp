@@ -2,87 +2,126 @@
 //   type=file;size=1234;modify=20230105123456;perm=adfr; readme.txt
 #include "hosts/mlsd.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include "scan/text.h"
 
 namespace qorda {
 namespace {
 
-constexpr bool IsAlphabetical(const MlsdFact* table) {
-  for (int i = 0; table[i].code != MLSD_FACT_NONE; ++i) {
-    if (table[i + 1].code == MLSD_FACT_NONE) break;
-    for (int c = 0;; ++c) {
-      if (table[i].name[c] < table[i + 1].name[c]) break;
-      if (table[i].name[c] > table[i + 1].name[c] || table[i].name[c] == '\0') return false;
-    }
-  }
-  return true;
-}
-static_assert(IsAlphabetical(MlsdFactTable), "the fact lookup relies on alphabetical order");
-
-constexpr bool NamesHaveFourLetters(const MlsdFact* table) {
+// The lookup compares four bytes at once and the rest against lower case.
+constexpr bool NamesAreFourLowerCaseLettersOrMore(const MlsdFact* table) {
   for (int i = 0; table[i].code != MLSD_FACT_NONE; ++i) {
     if (table[i].nameLength < 4) return false;
+    for (int c = 0; c < table[i].nameLength; ++c) {
+      if (!IsLower(table[i].name[c])) return false;
+    }
   }
   return true;
 }
-static_assert(NamesHaveFourLetters(MlsdFactTable), "the lookup compares four bytes at once");
+static_assert(NamesAreFourLowerCaseLettersOrMore(MlsdFactTable));
 
-// The first four bytes of a name as one integer, in memory order, so that a
-// fact name is compared in one step. Every fact name has at least four.
-uint32_t FirstFour(const char* bytes) {
-  uint32_t key;
-  std::memcpy(&key, bytes, sizeof key);
-  return key;
+constexpr int kKnownFacts = static_cast<int>(std::size(MlsdFactTable)) - 1;
+
+// A fact name's first four bytes as they lie in memory, with 0x20 or-ed into
+// each (which lower-cases the letters the table holds), and its length: one
+// compare tells a name from every entry of the table, but for the tails of
+// names longer than four.
+constexpr uint64_t FactKey(uint32_t firstFour, int length) {
+  return (firstFour | 0x20202020u) | uint64_t{static_cast<uint32_t>(length)} << 32;
 }
 
+constexpr uint32_t FirstFourOf(const char* name) {
+  uint32_t four = 0;
+  for (int i = 0; i < 4; ++i) {
+    const int shift = std::endian::native == std::endian::little ? 8 * i : 24 - 8 * i;
+    four |= uint32_t{static_cast<unsigned char>(name[i])} << shift;
+  }
+  return four;
+}
+
+struct KeyedFact {
+  uint64_t key;
+  const MlsdFact* fact;
+};
+
+constexpr std::array<KeyedFact, kKnownFacts> kKeyedFacts = [] {
+  std::array<KeyedFact, kKnownFacts> keyed{};
+  for (int i = 0; i < kKnownFacts; ++i) {
+    const MlsdFact& fact = MlsdFactTable[i];
+    keyed[i] = {FactKey(FirstFourOf(fact.name), fact.nameLength), &fact};
+  }
+  return keyed;
+}();
+
 const MlsdFact* FindFact(const char* name, int length) {
-  if (length <= 3) return nullptr;
-  // Or-ing 0x20 into each byte lower-cases the letters the table holds.
-  uint32_t key = FirstFour(name) | 0x20202020u;
-  char first = ToLower(name[0]);
-  for (const MlsdFact* fact = MlsdFactTable; fact->code != MLSD_FACT_NONE; ++fact) {
-    if (key != FirstFour(fact->name)) {
-      if (fact->name[0] > first) return nullptr;  // cannot come later
-      continue;
-    }
-    if (length != fact->nameLength) return nullptr;
+  if (length < 4) return nullptr;
+  uint32_t firstFour;
+  std::memcpy(&firstFour, name, sizeof firstFour);
+  const uint64_t key = FactKey(firstFour, length);
+  for (const KeyedFact& keyed : kKeyedFacts) {
+    if (key != keyed.key) continue;
     for (int i = 4; i < length; ++i) {
-      if (ToLower(name[i]) != ToLower(fact->name[i])) return nullptr;
+      if (ToLower(name[i]) != keyed.fact->name[i]) return nullptr;
     }
-    return fact;
+    return keyed.fact;
   }
   return nullptr;
 }
 
-// A time stamp digit, read without a check; past the end of the line, where
-// a short "modify=2023;" runs out, it counts as 0. reach is how many
-// characters the value has before the terminator, up to the twelve read.
-int DigitAt(const char* value, int reach, int pos) {
-  return pos < reach ? value[pos] - '0' : 0;
+// YYYYMMDDHHMMSS[.sss], in whatever zone the server keeps; seconds are not
+// read, and the digits are not checked. Past the end of the line, where a
+// short "modify=2023;" runs out, a digit counts as 0.
+void ReadModify(ListingEntry& entry, const char* value, const char* lineEnd) {
+  if (lineEnd - value >= 12) {
+    entry.year = static_cast<uint16_t>(DigitsValue(value, 4));
+    entry.month = static_cast<uint8_t>(DigitsValue(value + 4, 2));
+    entry.day = static_cast<uint8_t>(DigitsValue(value + 6, 2));
+    entry.hour = static_cast<uint8_t>(DigitsValue(value + 8, 2));
+    entry.minute = static_cast<uint8_t>(DigitsValue(value + 10, 2));
+    return;
+  }
+  const auto reach = static_cast<int>(lineEnd - value);
+  auto digits = [value, reach](int pos) {
+    auto digitAt = [value, reach](int at) { return at < reach ? value[at] - '0' : 0; };
+    return digitAt(pos) * 10 + digitAt(pos + 1);
+  };
+  entry.year = static_cast<uint16_t>(digits(0) * 100 + digits(2));
+  entry.month = static_cast<uint8_t>(digits(4));
+  entry.day = static_cast<uint8_t>(digits(6));
+  entry.hour = static_cast<uint8_t>(digits(8));
+  entry.minute = static_cast<uint8_t>(digits(10));
 }
 
-// "type=file;" or "type=file " but not "type=fileX;".
-bool IsTypeWord(const char* value, const char* word) {
-  if (!StartsWithNoCase(value, word)) return false;
-  // The word matched up to its end, so the value reaches that far.
-  char next = value[std::strlen(word)];
-  return next == ';' || next == ' ';
+// One fact of the line: what it is, and its value inside the line, which is
+// not terminated and runs up to valueEnd (the next ';' or blank, or the end
+// of the line).
+struct Fact {
+  int code;
+  const char* value;
+  const char* valueEnd;
+};
+
+// "type=file;" or "type=file " but not "type=fileX;", nor a "type=file" that
+// ends the line.
+bool IsTypeWord(const Fact& fact, const char* lineEnd, const char* word, int wordLength) {
+  return fact.valueEnd != lineEnd && fact.valueEnd - fact.value == wordLength &&
+         StartsWithNoCase(fact.value, word);
 }
 
 // Reads the fact at cursor and moves cursor to the next one (null once the
-// line, which ends at lineEnd, is used up). value points at the fact's value
-// inside the line; it is not terminated and runs up to the next ";" or blank.
-int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value) {
+// line, which ends at lineEnd, is used up).
+Fact NextMlsdFact(const char*& cursor, const char* lineEnd) {
   // Exactly one blank separates the facts from the name: 'type=file;  two'
   // names ' two'.
   if (*cursor == ' ') {
-    value = cursor + 1;
+    const char* name = cursor + 1;
     cursor = nullptr;
-    return MLSD_FACT_NAME;
+    return {MLSD_FACT_NAME, name, lineEnd};
   }
   const char* equals = nullptr;
   const char* end = nullptr;
@@ -108,7 +147,7 @@ int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value) {
     while (equals < lineEnd && *equals != '=') ++equals;
     if (equals == lineEnd) {
       cursor = nullptr;
-      return MLSD_FACT_NONE;
+      return {MLSD_FACT_NONE, nullptr, nullptr};
     }
     end = FindEither(equals + 1, lineEnd, ';', ' ');
   }
@@ -116,9 +155,8 @@ int NextMlsdFact(const char*& cursor, const char* lineEnd, const char*& value) {
   cursor = end == lineEnd ? nullptr : *end == ';' ? end + 1 : end;
 
   const MlsdFact* fact = FindFact(name, static_cast<int>(equals - name));
-  if (fact == nullptr) return MLSD_FACT_NONE;
-  value = equals + 1;
-  return fact->code;
+  if (fact == nullptr) return {MLSD_FACT_NONE, nullptr, nullptr};
+  return {fact->code, equals + 1, end};
 }
 
 }  // namespace
@@ -130,36 +168,25 @@ int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
   const char* cursor = line;
   int nameLength = 0;
   while (cursor != nullptr) {
-    const char* value = nullptr;
-    switch (NextMlsdFact(cursor, lineEnd, value)) {
+    const Fact fact = NextMlsdFact(cursor, lineEnd);
+    switch (fact.code) {
       case MLSD_FACT_NAME:
-        nameLength = CopyName(entry, value, static_cast<std::size_t>(lineEnd - value));
+        nameLength = CopyName(entry, fact.value, static_cast<std::size_t>(lineEnd - fact.value));
         break;
       case MLSD_FACT_SIZE:
-        entry.size = ScanInt64(value);
+        entry.size = ScanInt64(fact.value);
         break;
-      case MLSD_FACT_MODIFY: {
-        // YYYYMMDDHHMMSS[.sss], in whatever zone the server keeps; seconds
-        // are not read.
-        const int reach = lineEnd - value < 12 ? static_cast<int>(lineEnd - value) : 12;
-        auto digits = [value, reach](int pos) {
-          return DigitAt(value, reach, pos) * 10 + DigitAt(value, reach, pos + 1);
-        };
-        entry.year = static_cast<uint16_t>(digits(0) * 100 + digits(2));
-        entry.month = static_cast<uint8_t>(digits(4));
-        entry.day = static_cast<uint8_t>(digits(6));
-        entry.hour = static_cast<uint8_t>(digits(8));
-        entry.minute = static_cast<uint8_t>(digits(10));
+      case MLSD_FACT_MODIFY:
+        ReadModify(entry, fact.value, lineEnd);
         break;
-      }
       case MLSD_FACT_TYPE:
-        if (IsTypeWord(value, "file")) {
+        if (IsTypeWord(fact, lineEnd, "file", 4)) {
           entry.kind = KIND_FILE;
-        } else if (IsTypeWord(value, "dir")) {
+        } else if (IsTypeWord(fact, lineEnd, "dir", 3)) {
           entry.kind = KIND_DIRECTORY;
-        } else if (StartsWithNoCase(value, "OS.unix=slink")) {
+        } else if (StartsWithNoCase(fact.value, "OS.unix=slink")) {
           entry.kind = KIND_LINK;  // "OS.unix=slink:/target"
-        } else if (IsTypeWord(value, "cdir") || IsTypeWord(value, "pdir")) {
+        } else if (IsTypeWord(fact, lineEnd, "cdir", 4) || IsTypeWord(fact, lineEnd, "pdir", 4)) {
           // The listed directory itself ('.') or its parent: no entry.
           entry.name[0] = '\0';
           return 0;
