@@ -54,10 +54,10 @@ int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId
 
     // IBM mainframes and midrange.
     case HOST_IBM_MVS:
-      ParseMvs(entry, line, currentDirectory);
+      ParseMvs(entry, line, length, currentDirectory);
       break;
     case HOST_IBM_MVS_C_SERVER:
-      ParseMvsCServer(entry, line, currentDirectory);
+      ParseMvsCServer(entry, line, length, currentDirectory);
       break;
     case HOST_IBM_MVS_KNET:
       ParseMvsKnet(entry, line, datasetPrefix);

@@ -118,9 +118,14 @@ void CopyLeadingColumns(ListingEntry& entry, const ColumnLine& line, int width) 
   entry.name[length] = '\0';
 }
 
-bool HasColumnMarkers(const char* line) {
+// Whether the line, which has not been cut, holds marker.
+bool LineHolds(const ColumnLine& line, const char* marker) {
+  return FindTextIn(line.text, static_cast<std::size_t>(line.length), marker) != nullptr;
+}
+
+bool HasColumnMarkers(const ColumnLine& line) {
   // Tapes and VSAM clusters show no date or size columns.
-  return FindText(line, "Not Direct Acc") != nullptr || FindText(line, " VSAM ") != nullptr;
+  return LineHolds(line, "Not Direct Acc") || LineHolds(line, " VSAM ");
 }
 
 void ReadMvsFields(ListingEntry& entry, const ColumnLine& line) {
@@ -137,11 +142,11 @@ void ReadMvsFields(ListingEntry& entry, const ColumnLine& line) {
     ReadTimeAnchoredFields(entry, line, rest);
     return;
   }
-  if (line.length > 54 && !HasColumnMarkers(line.text)) {
+  if (line.length > 54 && !HasColumnMarkers(line)) {
     if (ColumnChar(line, 0) == ' ') return;
-    if (FindText(line.text, "Lrecl") == nullptr) {
+    if (!LineHolds(line, "Lrecl")) {
       const ColumnSet columns = ChooseColumns(line);
-      if (FindText(line.text, " PO ") != nullptr) {
+      if (LineHolds(line, " PO ")) {
         ReadColumnDate(entry, line);
         ReadColumnSize(entry, line, columns.size);
         CopyName(entry, ColumnName(line, columns.name));
@@ -168,7 +173,7 @@ void ReadMvsFields(ListingEntry& entry, const ColumnLine& line) {
 }
 
 void ReadCServerFields(ListingEntry& entry, const ColumnLine& line) {
-  if (line.length > 50 && !HasColumnMarkers(line.text) && FindText(line.text, "Lrecl") == nullptr &&
+  if (line.length > 50 && !HasColumnMarkers(line) && !LineHolds(line, "Lrecl") &&
       ColumnChar(line, 0) != ' ' && !BeginsWithMigrated(line.text)) {
     char* blank = std::strchr(line.text, ' ');
     if (blank == nullptr) return;
@@ -186,10 +191,10 @@ void ReadCServerFields(ListingEntry& entry, const ColumnLine& line) {
     ReadTimeAnchoredFields(entry, line, rest);
     return;
   }
-  if (line.length > 54 && !HasColumnMarkers(line.text)) {
+  if (line.length > 54 && !HasColumnMarkers(line)) {
     if (ColumnChar(line, 0) == ' ') return;
-    if (FindText(line.text, "Lrecl") == nullptr) {
-      const bool isPartitioned = FindText(line.text, " PO ") != nullptr;
+    if (!LineHolds(line, "Lrecl")) {
+      const bool isPartitioned = LineHolds(line, " PO ");
       if (!isPartitioned && ColumnChar(line, 9) == ' ' && IsDigit(ColumnChar(line, 10))) {
         CopyLeadingColumns(entry, line, 9);
         return;
@@ -211,15 +216,15 @@ void ReadCServerFields(ListingEntry& entry, const ColumnLine& line) {
 
 }  // namespace
 
-void ParseMvs(ListingEntry& entry, char* line, const char* currentDirectory) {
+void ParseMvs(ListingEntry& entry, char* line, int length, const char* currentDirectory) {
   const DirectoryPrefix prefix = BuildDirectoryPrefix(currentDirectory);
-  ReadMvsFields(entry, MakeColumnLine(line));
+  ReadMvsFields(entry, MakeColumnLine(line, length));
   RemovePrefix(entry, prefix);
 }
 
-void ParseMvsCServer(ListingEntry& entry, char* line, const char* currentDirectory) {
+void ParseMvsCServer(ListingEntry& entry, char* line, int length, const char* currentDirectory) {
   const DirectoryPrefix prefix = BuildDirectoryPrefix(currentDirectory);
-  ReadCServerFields(entry, MakeColumnLine(line));
+  ReadCServerFields(entry, MakeColumnLine(line, length));
   RemovePrefix(entry, prefix);
 }
 

@@ -7,11 +7,12 @@
 namespace qorda {
 
 // 'WYOSPT 3420   2003/03/28  1    9  FB     100 27900  PS  BACKUP.PASSWORD'
-// and member lists; names lose the qualifiers of currentDirectory.
-void ParseMvs(ListingEntry& entry, char* line, const char* currentDirectory);
+// and member lists, of the given length; names lose the qualifiers of
+// currentDirectory.
+void ParseMvs(ListingEntry& entry, char* line, int length, const char* currentDirectory);
 
 // The same listings as the C-Server writes them.
-void ParseMvsCServer(ListingEntry& entry, char* line, const char* currentDirectory);
+void ParseMvsCServer(ListingEntry& entry, char* line, int length, const char* currentDirectory);
 
 // 'USER.TEST.DATA  PO ...': the data set name first; names lose the high-level
 // qualifier datasetPrefix.

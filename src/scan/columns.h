@@ -18,6 +18,9 @@ struct ColumnLine {
 inline ColumnLine MakeColumnLine(char* text) {
   return {text, static_cast<int>(std::strlen(text))};
 }
+inline ColumnLine MakeColumnLine(char* text, int length) {
+  return {text, length};
+}
 
 // The character at column, or '\0' at or beyond the end of the line. Inside
 // the line it may be a terminator that a parser wrote there.

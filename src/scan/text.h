@@ -202,6 +202,36 @@ inline const char* SkipBlanks(const char* from, const char* end) {
   return from;
 }
 
+// FindText in the first length bytes of text, which hold no terminator: for
+// a line searched for several markers, whose length is known. The places
+// where the pattern's first two bytes both match are found sixteen at a
+// time with SSE2, which costs less than strstr's setup on a short line.
+inline const char* FindTextIn(const char* text, std::size_t length, const char* pattern) {
+  const std::size_t patternLength = std::strlen(pattern);  // folded for a literal
+  if (patternLength == 0 || patternLength > length) return patternLength == 0 ? text : nullptr;
+  const std::size_t lastStart = length - patternLength;
+  std::size_t at = 0;
+#if defined(__SSE2__)
+  if (patternLength >= 2) {
+    for (; at + 17 <= length; at += 16) {
+      unsigned candidates =
+          SixteenMatches(text + at, pattern[0]) & SixteenMatches(text + at + 1, pattern[1]);
+      for (; candidates != 0; candidates &= candidates - 1) {
+        const std::size_t start = at + static_cast<std::size_t>(std::countr_zero(candidates));
+        if (start > lastStart) return nullptr;
+        if (std::memcmp(text + start + 2, pattern + 2, patternLength - 2) == 0) return text + start;
+      }
+    }
+  }
+#endif
+  for (; at <= lastStart; ++at) {
+    if (text[at] == pattern[0] && std::memcmp(text + at, pattern, patternLength) == 0) {
+      return text + at;
+    }
+  }
+  return nullptr;
+}
+
 // Whether the text holds one of the directory markers "<DIR>", " dir ", ...
 bool IsDirMarker(const char* text);
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -104,6 +106,31 @@ TEST(FindText, FindsTheFirstOccurrence) {
   EXPECT_EQ(FindText(text, ""), text);
   EXPECT_EQ(FindText("", ""), nullptr);
   EXPECT_EQ(FindText(text, nullptr), nullptr);
+}
+
+TEST(FindTextIn, AgreesWithStrstrAtEveryPositionAndReadsOnlyTheLength) {
+  for (const std::string pattern : {" PO ", "Lrecl", "ab", "a"}) {
+    // The pattern's first two bytes and a mismatch, over and over: a
+    // candidate in every chunk that must be turned down.
+    const std::string decoy = pattern.substr(0, 2) + "x";
+    for (std::size_t length = 0; length <= 40; ++length) {
+      for (std::size_t at = 0; at <= length; ++at) {
+        std::string text;
+        while (text.size() < length) text += decoy;
+        // The pattern at at, cut short where it does not fit.
+        text.replace(at, std::string::npos, pattern.substr(0, length - at));
+        text.resize(length);
+        // An exact-size copy without a terminator: AddressSanitizer catches
+        // any read past length.
+        std::unique_ptr<char[]> exact(new char[length + (length == 0)]);
+        std::memcpy(exact.get(), text.data(), length);
+        const char* found = FindTextIn(exact.get(), length, pattern.c_str());
+        const std::size_t foundAt =
+            found == nullptr ? std::string::npos : static_cast<std::size_t>(found - exact.get());
+        EXPECT_EQ(foundAt, text.find(pattern)) << '"' << pattern << "\" in \"" << text << '"';
+      }
+    }
+  }
 }
 
 TEST(IsDirMarker, KnowsExactlySevenMarkers) {
