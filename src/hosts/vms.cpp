@@ -93,7 +93,8 @@ const char* BehindDirectory(const char* name) {
 
 // The same for a name that ends at nameEnd, copied; returns its length.
 int CopyBehindDirectory(ListingEntry& entry, const char* name, const char* nameEnd) {
-  const char* from = BehindDirectory(name);
+  const char* bracket = FindByte(name, nameEnd, ']');
+  const char* from = bracket != nameEnd ? bracket + 1 : name;
   return CopyName(entry, from, static_cast<std::size_t>(nameEnd - from));
 }
 
@@ -157,8 +158,9 @@ int ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostTy
 
   ReadTimeAndDate(entry, line, version, end);
   ReadUsedBlocks(entry, line, version, end);
-  // Read before the name is cut; the cut ends at or before this word.
-  const char* blocks = SkipWord(version);
+  // Read before the name is cut, which ends at or before this word; only a
+  // line without a size so far needs it (nothing below sets the size).
+  const char* blocks = entry.size == 0 ? SkipWord(version) : nullptr;
 
   if (char* directory = CutDirectoryName(entry, line, version)) {
     if (isRsx) {
@@ -176,7 +178,7 @@ int ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostTy
 
   // 'DATA.DAT;2  7  3-APR-2003 10:00': a bare block count, for files only.
   // The cuts above all lie before blocks, so the line is whole from there.
-  if (entry.size == 0 && FindByte(blocks, end, '/') == end) {
+  if (blocks != nullptr && FindByte(blocks, end, '/') == end) {
     entry.size = BlocksToBytes(ScanInt64(blocks));
   }
   return nameLength;
