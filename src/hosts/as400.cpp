@@ -46,8 +46,9 @@ uint32_t DateOrderFor(int32_t hostTypeId) {
 }
 
 // Object types are compared over exactly three characters: "*FILE" is FIL.
-bool IsType(const char* type, const char* name) {
-  return std::strncmp(type, name, 3) == 0;
+// A terminator in type fails the compare before anything behind it is read.
+constexpr bool IsType(const char* type, const char* name) {
+  return type[0] == name[0] && type[1] == name[1] && type[2] == name[2];
 }
 
 constexpr const char* kDirectoryTypes[] = {"DIR", "DDI", "LIB", "FLR"};
@@ -120,10 +121,11 @@ void ReadStarShape(ListingEntry& entry, char* line, const char* end, char* star,
   // 'QOpenSys/' is a directory; '/home/user/notes.txt' and
   // 'MYFILE.FILE/MYMEMBER.MBR' are shown by their last part.
   // The name runs to the end of the line, which nothing has cut.
-  const std::size_t length = static_cast<std::size_t>(end - name);
-  if (length > 0 && name[length - 1] == '/') name[length - 1] = '\0';
-  const char* lastSlash = std::strrchr(name, '/');
-  CopyName(entry, lastSlash != nullptr ? lastSlash + 1 : name);
+  std::size_t length = static_cast<std::size_t>(end - name);
+  if (length > 0 && name[length - 1] == '/') name[--length] = '\0';
+  std::size_t lastPart = length;
+  while (lastPart > 0 && name[lastPart - 1] != '/') --lastPart;
+  CopyName(entry, name + lastPart, length - lastPart);
 }
 
 // False for a member line, which these shapes drop.
@@ -161,8 +163,9 @@ void ReadSizeColumn(ListingEntry& entry, const char* line) {
 void ParseAs400(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
   const uint32_t order = DateOrderFor(hostTypeId);
   if (length <= 51) return;
-  if (char* star = FindText(line + 16, "*")) {
-    ReadStarShape(entry, line, line + length, star, order);
+  const char* const end = line + length;
+  if (const char* star = FindByte(line + 16, end, '*'); star != end) {
+    ReadStarShape(entry, line, end, line + (star - line), order);
   } else {
     const ColumnShape& shape = line[26] == '/' ? kSlashShape : kPlainShape;
     if (!ReadColumnShape(entry, {line, length}, shape, order)) return;

@@ -22,6 +22,47 @@ int FieldValue(const char* field) {
   return field == nullptr ? 0 : ScanInt(field);
 }
 
+// The three fields of a numeric date: the values and whether the second is
+// a month's name (then its value is that month).
+struct NumericFields {
+  int first;
+  int second;
+  int third;
+  bool secondIsMonthName;
+};
+
+// 99/99/99 and 9999/99/99 ('-' as well), the shapes nearly every server
+// writes, read in place to the values the general walk finds. Each test
+// fails on a terminator, so nothing behind one is read.
+bool ReadUsualNumericDate(const char* text, NumericFields& fields) {
+  if (!IsDigit(text[0]) || !IsDigit(text[1])) return false;
+  int firstDigits = 2;
+  if (IsDigit(text[2])) {
+    if (!IsDigit(text[3])) return false;
+    firstDigits = 4;
+  }
+  const char* rest = text + firstDigits;
+  if (!IsDateSeparator(rest[0]) || !IsDigit(rest[1]) || !IsDigit(rest[2]) ||
+      !IsDateSeparator(rest[3]) || !IsDigit(rest[4]) || !IsDigit(rest[5]) || IsDigit(rest[6])) {
+    return false;
+  }
+  fields = {DigitsValue(text, firstDigits), DigitsValue(rest + 1, 2), DigitsValue(rest + 4, 2),
+            false};
+  return true;
+}
+
+NumericFields ReadNumericDate(const char* text) {
+  NumericFields fields;
+  if (ReadUsualNumericDate(text, fields)) return fields;
+  const char* second = NextDateField(text);
+  const char* third = second == nullptr ? nullptr : NextDateField(second);
+  fields.secondIsMonthName = second != nullptr && !IsDigit(*second);
+  fields.first = FieldValue(text);
+  fields.second = fields.secondIsMonthName ? MonthFromName(second) : FieldValue(second);
+  fields.third = FieldValue(third);
+  return fields;
+}
+
 }  // namespace
 
 void ParseDate(ListingEntry& entry, const char* text, uint32_t order) {
@@ -44,23 +85,19 @@ void ParseDate(ListingEntry& entry, const char* text, uint32_t order) {
       if (const char* yearWord = NthWord(text, 3)) year = ScanInt(yearWord);
     }
   } else {
-    const char* first = text;
-    const char* second = NextDateField(first);
-    const char* third = second == nullptr ? nullptr : NextDateField(second);
-    bool secondIsMonthName = second != nullptr && !IsDigit(*second);
-    int secondValue = secondIsMonthName ? MonthFromName(second) : FieldValue(second);
+    const NumericFields fields = ReadNumericDate(text);
     if (order & DATE_YEAR_FIRST) {
-      year = FieldValue(first), month = secondValue, day = FieldValue(third);
+      year = fields.first, month = fields.second, day = fields.third;
     } else if (order & DATE_MONTH_FIRST) {
-      if (!secondIsMonthName) {
-        month = FieldValue(first), day = secondValue, year = FieldValue(third);
-      } else if (FieldValue(first) != 0) {
-        year = FieldValue(first), month = secondValue, day = FieldValue(third);
+      if (!fields.secondIsMonthName) {
+        month = fields.first, day = fields.second, year = fields.third;
+      } else if (fields.first != 0) {
+        year = fields.first, month = fields.second, day = fields.third;
       } else {
-        month = secondValue, year = FieldValue(third);
+        month = fields.second, year = fields.third;
       }
     } else if (order & DATE_DAY_FIRST) {
-      day = FieldValue(first), month = secondValue, year = FieldValue(third);
+      day = fields.first, month = fields.second, year = fields.third;
     }
     // else: no order given, numeric dates are not accepted and all stay 0.
 

@@ -23,7 +23,12 @@ TEST(ParseDate, ReadsEveryOrderAndRepairsMisorders) {
       {"99-Dec-31", DATE_MONTH_FIRST, 19991231},  // month name in the middle
       {"0-Dec-99", DATE_MONTH_FIRST, 0},          // no day: rotated into month 99
       {"13-12-99", DATE_DAY_FIRST, 19991213},
-      {"12-31-99", 0, 0},  // no order: no numeric date
+      // The usual shapes and their near misses, read in place or walked.
+      {"2001/05/16", DATE_YEAR_FIRST, 20010516},
+      {"12/31-99x", DATE_MONTH_FIRST, 19991231},
+      {"01/05/167", DATE_MONTH_FIRST, 20670105},  // a third digit in the last field
+      {"999/01/02", DATE_YEAR_FIRST, 0},          // 2899
+      {"12-31-99", 0, 0},                         // no order: no numeric date
       {"Jan-12-99", 0, 19990112},
       {"Jan-", DATE_MONTH_FIRST, 100},  // positions past the end read as 0
       {"  Feb 3 97", DATE_MONTH_FIRST, 19970203},
