@@ -62,7 +62,8 @@ bool ReadUsedBlocks(ListingEntry& entry, char* line, char* version, const char* 
 }
 
 // Cuts the name part at the ";". For 'SUBDIR.DIR;1' the ".DIR" goes as well
-// and the text that is left is returned; null for a file.
+// and the end of the text that is left, at the start of the line, is
+// returned; null for a file.
 char* CutDirectoryName(ListingEntry& entry, char* line, char* version) {
   *version = '\0';
   // The line was whole up to the ";": the name part ends there.
@@ -70,7 +71,7 @@ char* CutDirectoryName(ListingEntry& entry, char* line, char* version) {
   if (length <= 4 || std::memcmp(line + length - 4, ".DIR", 4) != 0) return nullptr;
   line[length - 4] = '\0';
   entry.kind = KIND_DIRECTORY;
-  return line;
+  return line + length - 4;
 }
 
 // Puts the ";" back and keeps the version digits: 'NOTES.TXT;12'. Returns
@@ -85,13 +86,9 @@ char* CutFileName(char* line, char* version) {
   return end;
 }
 
-// 'DKA0:[USER.WORK]NOTES.TXT;12' is listed as NOTES.TXT;12.
-const char* BehindDirectory(const char* name) {
-  const char* bracket = FindText(name, "]");
-  return bracket != nullptr ? bracket + 1 : name;
-}
-
-// The same for a name that ends at nameEnd, copied; returns its length.
+// Copies the name, which ends at nameEnd, from behind its directory:
+// 'DKA0:[USER.WORK]NOTES.TXT;12' is listed as NOTES.TXT;12. Returns its
+// length.
 int CopyBehindDirectory(ListingEntry& entry, const char* name, const char* nameEnd) {
   const char* bracket = FindByte(name, nameEnd, ']');
   const char* from = bracket != nameEnd ? bracket + 1 : name;
@@ -144,8 +141,8 @@ int ParseVmsUcx(ListingEntry& entry, char* line, int length, int32_t hostTypeId)
     if (*blocks != '\0') entry.size = BlocksToBytes(ScanInt64(blocks));
   }
 
-  if (const char* directory = CutDirectoryName(entry, line, version)) {
-    return CopyName(entry, BehindDirectory(directory));
+  if (const char* directoryEnd = CutDirectoryName(entry, line, version)) {
+    return CopyBehindDirectory(entry, line, directoryEnd);
   }
   return CopyBehindDirectory(entry, line, CutFileName(line, version));
 }
@@ -162,14 +159,13 @@ int ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostTy
   // line without a size so far needs it (nothing below sets the size).
   const char* blocks = entry.size == 0 ? SkipWord(version) : nullptr;
 
-  if (char* directory = CutDirectoryName(entry, line, version)) {
+  if (const char* directoryEnd = CutDirectoryName(entry, line, version)) {
     if (isRsx) {
       // RSX directory files name their UIC: '001002.DIR;1' is [001,002].
-      std::snprintf(entry.name, sizeof entry.name, "[%3.3s,%3.3s]", directory,
-                    TextAt(directory, 3));
+      std::snprintf(entry.name, sizeof entry.name, "[%3.3s,%3.3s]", line, TextAt(line, 3));
       return NameLength(entry);
     }
-    return CopyName(entry, BehindDirectory(directory));
+    return CopyBehindDirectory(entry, line, directoryEnd);
   }
   char* const nameEnd = CutFileName(line, version);
   // RSX names carry their UIC in front: '[1,2]REPORT.TXT;4' stays whole.

@@ -208,7 +208,8 @@ inline const char* SkipBlanks(const char* from, const char* end) {
 // time with SSE2, which costs less than strstr's setup on a short line.
 inline const char* FindTextIn(const char* text, std::size_t length, const char* pattern) {
   const std::size_t patternLength = std::strlen(pattern);  // folded for a literal
-  if (patternLength == 0 || patternLength > length) return patternLength == 0 ? text : nullptr;
+  if (patternLength == 0) return text;
+  if (patternLength > length) return nullptr;
   const std::size_t lastStart = length - patternLength;
   std::size_t at = 0;
 #if defined(__SSE2__)

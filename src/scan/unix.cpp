@@ -139,8 +139,8 @@ const char* WordAt(const WordStarts& words, int n) {
 }
 
 // The day column as ScanInt reads it. One or two digits, varying from line
-// to line: choosing between them without a branch spares the mispredicted
-// loop exit a digit loop takes on every change.
+// to line: a select between the two, instead of a digit loop, spares the
+// loop's mispredicted exit on every change of width.
 int ReadDay(const char* text) {
   if (IsDigit(text[0])) {
     const bool twoDigits = IsDigit(text[1]);
