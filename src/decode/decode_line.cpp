@@ -1,6 +1,7 @@
 // QORDA_DecodeLine: the frame every listing line passes through, whatever
-// its dialect: clear, copy and trim, read a Unix permission string, run one
-// parser, bring the date into range.
+// its dialect: clear, copy and trim (or, for a parser that only reads,
+// trim in place), read a Unix permission string, run one parser, bring the
+// date into range.
 #include "decode/decode_line.h"
 
 #include <bit>
@@ -68,16 +69,24 @@ extern "C" int32_t QORDA_CALL QORDA_DecodeLine(ListingEntry* entry, const char* 
   qorda::ClearRecord(*entry);
   if (line == nullptr) return 0;
 
-  char copy[qorda::kMaxLineLength + 1];
-  std::size_t copied = strnlen(line, qorda::kMaxLineLength);
-  std::memcpy(copy, line, copied);
-  copy[copied] = '\0';
-  int length = qorda::StripKnownLength(copy, copied);
-
-  qorda::ReadPermissions(*entry, copy, length);
-  int nameLength = qorda::DispatchLine(*entry, copy, length, hostTypeId,
-                                       currentDirectory != nullptr ? currentDirectory : "",
-                                       datasetPrefix != nullptr ? datasetPrefix : "");
+  const std::size_t reach = strnlen(line, qorda::kMaxLineLength);
+  int nameLength = 0;
+  if (const qorda::InPlaceParser parse = qorda::InPlaceParserFor(hostTypeId)) {
+    // Read where the caller keeps the line. Besides saving the copy, this
+    // spares the parser's wide loads the wait for a copy's stores still in
+    // flight, which the processor cannot forward to a load spanning two.
+    const auto length = static_cast<int>(qorda::TrimmedLength(line, reach));
+    qorda::ReadPermissions(*entry, line, length);
+    nameLength = parse(*entry, line, length, hostTypeId);
+  } else {
+    char copy[qorda::kMaxLineLength + 1];
+    std::memcpy(copy, line, reach);
+    const int length = qorda::StripKnownLength(copy, reach);
+    qorda::ReadPermissions(*entry, copy, length);
+    nameLength = qorda::DispatchLine(*entry, copy, length, hostTypeId,
+                                     currentDirectory != nullptr ? currentDirectory : "",
+                                     datasetPrefix != nullptr ? datasetPrefix : "");
+  }
   qorda::NormaliseDate(*entry);
   entry->name[sizeof entry->name - 1] = '\0';  // a guard only: parsers cut names shorter
   return nameLength;

@@ -40,11 +40,6 @@ int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId
       ParseSiNt(entry, line, hostTypeId);
       break;
 
-    // MLSD facts.
-    case HOST_MLSD:
-    case HOST_QORDA_SERVER:
-      return ParseMlsd(entry, line, length, hostTypeId);
-
     // VMS and RSX-11M.
     case HOST_VMS_UCX:
       return ParseVmsUcx(entry, line, length, hostTypeId);
@@ -221,6 +216,17 @@ int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId
       return ParseUnixLine(entry, line, static_cast<std::size_t>(length), hostTypeId);
   }
   return NameLength(entry);
+}
+
+InPlaceParser InPlaceParserFor(int32_t hostTypeId) {
+  switch (hostTypeId) {
+    // MLSD facts.
+    case HOST_MLSD:
+    case HOST_QORDA_SERVER:
+      return ParseMlsd;
+    default:
+      return nullptr;
+  }
 }
 
 }  // namespace qorda

@@ -14,4 +14,14 @@ namespace qorda {
 int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
                  const char* currentDirectory, const char* datasetPrefix);
 
+// A parser that only reads its line, and no byte past the length it is
+// given: it needs no copy, and no terminator.
+using InPlaceParser = int (*)(ListingEntry& entry, const char* line, int length,
+                              int32_t hostTypeId);
+
+// The host type's parser if it reads in place, or null: the decoder then
+// hands it the caller's text, trimmed, instead of a copy. DispatchLine
+// leaves these host types out.
+InPlaceParser InPlaceParserFor(int32_t hostTypeId);
+
 }  // namespace qorda

@@ -116,6 +116,10 @@ bool IsTypeWord(const Fact& fact, const char* lineEnd, const char* word, int wor
 // Reads the fact at cursor and moves cursor to the next one (null once the
 // line, which ends at lineEnd, is used up).
 Fact NextMlsdFact(const char*& cursor, const char* lineEnd) {
+  if (cursor == lineEnd) {
+    cursor = nullptr;
+    return {MLSD_FACT_NONE, nullptr, nullptr};
+  }
   // Exactly one blank separates the facts from the name: 'type=file;  two'
   // names ' two'.
   if (*cursor == ' ') {
@@ -161,7 +165,7 @@ Fact NextMlsdFact(const char*& cursor, const char* lineEnd) {
 
 }  // namespace
 
-int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
+int ParseMlsd(ListingEntry& entry, const char* line, int length, int32_t hostTypeId) {
   (void)hostTypeId;
   if (line == nullptr) return 0;
   const char* const lineEnd = line + length;
@@ -174,7 +178,7 @@ int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
         nameLength = CopyName(entry, fact.value, static_cast<std::size_t>(lineEnd - fact.value));
         break;
       case MLSD_FACT_SIZE:
-        entry.size = ScanInt64(fact.value);
+        entry.size = ScanInt64In(fact.value, lineEnd);
         break;
       case MLSD_FACT_MODIFY:
         ReadModify(entry, fact.value, lineEnd);
@@ -184,7 +188,7 @@ int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
           entry.kind = KIND_FILE;
         } else if (IsTypeWord(fact, lineEnd, "dir", 3)) {
           entry.kind = KIND_DIRECTORY;
-        } else if (StartsWithNoCase(fact.value, "OS.unix=slink")) {
+        } else if (lineEnd - fact.value >= 13 && StartsWithNoCase(fact.value, "OS.unix=slink")) {
           entry.kind = KIND_LINK;  // "OS.unix=slink:/target"
         } else if (IsTypeWord(fact, lineEnd, "cdir", 4) || IsTypeWord(fact, lineEnd, "pdir", 4)) {
           // The listed directory itself ('.') or its parent: no entry.

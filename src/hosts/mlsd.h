@@ -35,7 +35,8 @@ inline constexpr MlsdFact MlsdFactTable[] = {
 };
 
 // 'type=file;size=1234;modify=20230105123456; readme.txt', of the given
-// length. Returns the name's length, 0 for no entry.
-int ParseMlsd(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
+// length; no byte past it is read, so the line need not be terminated.
+// Returns the name's length, 0 for no entry.
+int ParseMlsd(ListingEntry& entry, const char* line, int length, int32_t hostTypeId);
 
 }  // namespace qorda

@@ -256,6 +256,18 @@ constexpr int64_t ScanInt64(const char* text) {
   return ScanDecimal<int64_t, uint64_t>(text);
 }
 
+// ScanInt64 for a text that is not terminated: end, where the text stops,
+// reads as a terminator would.
+constexpr int64_t ScanInt64In(const char* text, const char* end) {
+  while (text < end && IsSpace(*text)) ++text;
+  bool negative = false;
+  if (text < end && (*text == '+' || *text == '-')) negative = *text++ == '-';
+  uint64_t value = 0;
+  for (; text < end && IsDigit(*text); ++text)
+    value = value * 10 + static_cast<uint64_t>(*text - '0');
+  return static_cast<int64_t>(negative ? uint64_t{0} - value : value);
+}
+
 // A fixed-format column's shape: a '9' stands for any digit, every other
 // byte for itself. Built at compile time from the literal, as masks over
 // eight-byte words, so that a column of up to 16 bytes is tested in a few
@@ -323,12 +335,18 @@ constexpr int DigitsValue(const char* text, int count) {
 // Month 1 to 12 named by the first three characters, or 0.
 int MonthFromName(const char* text);
 
-// Strip for a text whose length is known: removes trailing CR, LF, blanks
-// and tabs in place and returns the new length. Inline, as every decoded
-// line passes through it.
-inline int32_t StripKnownLength(char* text, std::size_t length) {
+// The length of the first length bytes of text without their trailing CR,
+// LF, blanks and tabs. Inline, as every decoded line passes through it.
+inline std::size_t TrimmedLength(const char* text, std::size_t length) {
   auto isTrailingSpace = [](char c) { return c == '\n' || c == '\r' || c == ' ' || c == '\t'; };
   while (length > 0 && isTrailingSpace(text[length - 1])) --length;
+  return length;
+}
+
+// Strip for a text whose length is known: cuts the trailing white space in
+// place and returns the new length.
+inline int32_t StripKnownLength(char* text, std::size_t length) {
+  length = TrimmedLength(text, length);
   text[length] = '\0';
   return static_cast<int32_t>(length);
 }

@@ -84,6 +84,23 @@ TEST(DecodeLine, SeesOnlyTheFirst511Characters) {
   EXPECT_EQ(std::string(decoded.entry.name), std::string(210, 'b'));
 }
 
+TEST(DecodeLine, ParsersReadingInPlaceSeeTheLineTrimmedAndCut) {
+  // No copy is made for them, so the trimming and the cut at 511 happen in
+  // the length they are given alone.
+  const std::string longName(600, 'n');
+  EXPECT_EQ(
+      Mismatch(Decode("type=file;size=7; name \r\n", HOST_MLSD), {"name", 7, 0, 0, 0, 0, 0, kFile}),
+      "");
+  Decoded cut = Decode("type=file; " + longName, HOST_MLSD);
+  EXPECT_EQ(std::string(cut.entry.name), longName.substr(0, 511 - 11));
+  // "size=12345" cut after its first digit, where more digits follow.
+  Decoded cutSize = Decode(std::string(502, 'x') + "=1;size=12345; n", HOST_MLSD);
+  EXPECT_EQ(cutSize.entry.size, 1);
+  Decoded mode = Decode("-rw-r--r--=1; n", HOST_MLSD);
+  EXPECT_EQ(mode.entry.mode, 0644);
+  EXPECT_NE(mode.entry.flags & FLAG_MODE_VALID, 0);
+}
+
 TEST(DecodeLine, UnknownIdsAndTableIndexesUseTheUnixParser) {
   FixedClock clock(2026, 6);
   const char* line = "-rw-r--r--   1 owner    group        1234 Jan 12 12:30 file name.txt";
