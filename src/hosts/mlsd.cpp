@@ -13,36 +13,45 @@
 namespace qorda {
 namespace {
 
-// The lookup compares four bytes at once and the rest against lower case.
-constexpr bool NamesAreFourLowerCaseLettersOrMore(const MlsdFact* table) {
+// A word of up to eight bytes as one integer, its bytes in memory order and
+// zero past them, with 0x20 or-ed into each: against a word of lower-case
+// letters, one compare matches whatever the case (only a letter and its
+// capital become the letter) and the length (no or-ed byte is zero).
+constexpr int ByteShift(int i) {
+  return std::endian::native == std::endian::little ? 8 * i : 56 - 8 * i;
+}
+
+constexpr uint64_t WordKeyOf(const char* word, int length) {
+  uint64_t key = 0;
+  for (int i = 0; i < length; ++i) {
+    key |= uint64_t{static_cast<unsigned char>(word[i] | 0x20)} << ByteShift(i);
+  }
+  return key;
+}
+
+// The same for a word inside the line; eight bytes are loaded at once when
+// the line has them.
+uint64_t WordKey(const char* word, int length, const char* lineEnd) {
+  if (lineEnd - word < 8) return WordKeyOf(word, length);
+  const uint64_t firstBytes = length >= 8 ? ~uint64_t{0}
+                              : std::endian::native == std::endian::little
+                                  ? (uint64_t{1} << 8 * length) - 1
+                                  : ~(~uint64_t{0} >> 8 * length);
+  return (LoadEight(word) | 0x2020202020202020ull) & firstBytes;
+}
+
+constexpr bool NamesAreShortLowerCaseWords(const MlsdFact* table) {
   for (int i = 0; table[i].code != MLSD_FACT_NONE; ++i) {
-    if (table[i].nameLength < 4) return false;
+    if (table[i].nameLength < 1 || table[i].nameLength > 8) return false;
     for (int c = 0; c < table[i].nameLength; ++c) {
       if (!IsLower(table[i].name[c])) return false;
     }
   }
   return true;
 }
-static_assert(NamesAreFourLowerCaseLettersOrMore(MlsdFactTable));
+static_assert(NamesAreShortLowerCaseWords(MlsdFactTable), "fact names are looked up by WordKey");
 
 constexpr int kKnownFacts = static_cast<int>(std::size(MlsdFactTable)) - 1;
-
-// A fact name's first four bytes as they lie in memory, with 0x20 or-ed into
-// each (which lower-cases the letters the table holds), and its length: one
-// compare tells a name from every entry of the table, but for the tails of
-// names longer than four.
-constexpr uint64_t FactKey(uint32_t firstFour, int length) {
-  return (firstFour | 0x20202020u) | uint64_t{static_cast<uint32_t>(length)} << 32;
-}
-
-constexpr uint32_t FirstFourOf(const char* name) {
-  uint32_t four = 0;
-  for (int i = 0; i < 4; ++i) {
-    const int shift = std::endian::native == std::endian::little ? 8 * i : 24 - 8 * i;
-    four |= uint32_t{static_cast<unsigned char>(name[i])} << shift;
-  }
-  return four;
-}
 
 struct KeyedFact {
   uint64_t key;
@@ -53,22 +62,16 @@ constexpr std::array<KeyedFact, kKnownFacts> kKeyedFacts = [] {
   std::array<KeyedFact, kKnownFacts> keyed{};
   for (int i = 0; i < kKnownFacts; ++i) {
     const MlsdFact& fact = MlsdFactTable[i];
-    keyed[i] = {FactKey(FirstFourOf(fact.name), fact.nameLength), &fact};
+    keyed[i] = {WordKeyOf(fact.name, fact.nameLength), &fact};
   }
   return keyed;
 }();
 
-const MlsdFact* FindFact(const char* name, int length) {
-  if (length < 4) return nullptr;
-  uint32_t firstFour;
-  std::memcpy(&firstFour, name, sizeof firstFour);
-  const uint64_t key = FactKey(firstFour, length);
+const MlsdFact* FindFact(const char* name, int length, const char* lineEnd) {
+  if (length < 1 || length > 8) return nullptr;
+  const uint64_t key = WordKey(name, length, lineEnd);
   for (const KeyedFact& keyed : kKeyedFacts) {
-    if (key != keyed.key) continue;
-    for (int i = 4; i < length; ++i) {
-      if (ToLower(name[i]) != keyed.fact->name[i]) return nullptr;
-    }
-    return keyed.fact;
+    if (key == keyed.key) return keyed.fact;
   }
   return nullptr;
 }
@@ -106,11 +109,18 @@ struct Fact {
   const char* valueEnd;
 };
 
-// "type=file;" or "type=file " but not "type=fileX;", nor a "type=file" that
-// ends the line.
-bool IsTypeWord(const Fact& fact, const char* lineEnd, const char* word, int wordLength) {
-  return fact.valueEnd != lineEnd && fact.valueEnd - fact.value == wordLength &&
-         StartsWithNoCase(fact.value, word);
+// The type words, as WordKey gives them.
+template <std::size_t N>
+constexpr uint64_t TypeWord(const char (&word)[N]) {
+  return WordKeyOf(word, N - 1);
+}
+
+// The type's value as a WordKey, to compare with a TypeWord: "type=file;" or
+// "type=file " is a file, but not "type=fileX;", nor a "type=file" that
+// ends the line (0, which no word gives, stands for those).
+uint64_t TypeKey(const Fact& fact, const char* lineEnd) {
+  const auto length = static_cast<int>(fact.valueEnd - fact.value);
+  return fact.valueEnd != lineEnd && length <= 8 ? WordKey(fact.value, length, lineEnd) : 0;
 }
 
 // Reads the fact at cursor and moves cursor to the next one (null once the
@@ -131,17 +141,30 @@ Fact NextMlsdFact(const char*& cursor, const char* lineEnd) {
   const char* end = nullptr;
 #if defined(__SSE2__)
   // A fact and its value nearly always fit in 32 bytes: both separators are
-  // found from two compares of each kind, without a loop.
+  // found from two compares of each kind, without a loop. The next fact's
+  // place is taken from the stops alone, so that it waits on nothing else;
+  // that the "=" comes first is checked beside it.
   if (lineEnd - cursor >= 32) {
     auto bitsOf = [cursor](char c) {
       return uint64_t{SixteenMatches(cursor, c)} | uint64_t{SixteenMatches(cursor + 16, c)} << 16;
     };
-    if (const uint64_t equalsBits = bitsOf('='); equalsBits != 0) {
-      const int at = std::countr_zero(equalsBits);
+    const uint64_t semicolons = bitsOf(';');
+    const uint64_t stops = semicolons | bitsOf(' ');
+    const uint64_t equalsBits = bitsOf('=');
+    const int stop = std::countr_zero(stops);  // 64 for none
+    const int at = std::countr_zero(equalsBits);
+    if (at < stop && stop < 32) {
+      const char* name = cursor;
+      cursor += stop + static_cast<int>(semicolons >> stop & 1);
+      const MlsdFact* fact = FindFact(name, at, lineEnd);
+      if (fact == nullptr) return {MLSD_FACT_NONE, nullptr, nullptr};
+      return {fact->code, name + at + 1, name + stop};
+    }
+    if (equalsBits != 0) {
       equals = cursor + at;
-      const uint64_t stops = (bitsOf(';') | bitsOf(' ')) & ~((uint64_t{2} << at) - 1);
-      end = stops != 0 ? cursor + std::countr_zero(stops)
-                       : FindEither(cursor + 32, lineEnd, ';', ' ');
+      const uint64_t stopsAhead = stops & ~((uint64_t{2} << at) - 1);
+      end = stopsAhead != 0 ? cursor + std::countr_zero(stopsAhead)
+                            : FindEither(cursor + 32, lineEnd, ';', ' ');
     }
   }
 #endif
@@ -158,7 +181,7 @@ Fact NextMlsdFact(const char*& cursor, const char* lineEnd) {
   const char* name = cursor;
   cursor = end == lineEnd ? nullptr : *end == ';' ? end + 1 : end;
 
-  const MlsdFact* fact = FindFact(name, static_cast<int>(equals - name));
+  const MlsdFact* fact = FindFact(name, static_cast<int>(equals - name), lineEnd);
   if (fact == nullptr) return {MLSD_FACT_NONE, nullptr, nullptr};
   return {fact->code, equals + 1, end};
 }
@@ -184,13 +207,13 @@ int ParseMlsd(ListingEntry& entry, const char* line, int length, int32_t hostTyp
         ReadModify(entry, fact.value, lineEnd);
         break;
       case MLSD_FACT_TYPE:
-        if (IsTypeWord(fact, lineEnd, "file", 4)) {
+        if (const uint64_t type = TypeKey(fact, lineEnd); type == TypeWord("file")) {
           entry.kind = KIND_FILE;
-        } else if (IsTypeWord(fact, lineEnd, "dir", 3)) {
+        } else if (type == TypeWord("dir")) {
           entry.kind = KIND_DIRECTORY;
         } else if (lineEnd - fact.value >= 13 && StartsWithNoCase(fact.value, "OS.unix=slink")) {
           entry.kind = KIND_LINK;  // "OS.unix=slink:/target"
-        } else if (IsTypeWord(fact, lineEnd, "cdir", 4) || IsTypeWord(fact, lineEnd, "pdir", 4)) {
+        } else if (type == TypeWord("cdir") || type == TypeWord("pdir")) {
           // The listed directory itself ('.') or its parent: no entry.
           entry.name[0] = '\0';
           return 0;

@@ -24,9 +24,9 @@ struct MlsdFact {
   MlsdFactCode code;
 };
 
-// The facts read, each name at least four letters long and in lower case
-// (the lookup compares a name's first four bytes at once); a code of
-// MLSD_FACT_NONE ends the table.
+// The facts read, each name at most eight letters long and in lower case
+// (the lookup compares a whole name at once); a code of MLSD_FACT_NONE ends
+// the table.
 inline constexpr MlsdFact MlsdFactTable[] = {
     {"modify", 6, MLSD_FACT_MODIFY},
     {"size", 4, MLSD_FACT_SIZE},

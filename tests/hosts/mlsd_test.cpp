@@ -43,13 +43,14 @@ TEST(ParseMlsd, LooksFactNamesUpByLengthAndCase) {
   ExpectRows(
       {
           {"sizes=1; n", {"n"}},                // longer than "size"
-          {"siz=1; n", {"n"}},                  // too short to look up
+          {"siz=1; n", {"n"}},                  // a prefix of it
           {"sIzE=1; n", {"n", 1}},              // any case
           {"modi=20230105123456; n", {"n"}},    // first four match, length does not
-          {"modifx=20230105123456; n", {"n"}},  // the rest of the name differs
+          {"modifx=20230105123456; n", {"n"}},  // the last letter differs
           {"MODIFY=20230105123456; n", {"n", 0, 2023, 1, 5, 12, 34}},
-          {"abcd=1;size=3; n", {"n", 3}},  // sorts before every fact: looked up no further
-          {"zzzz=1;size=3; n", {"n", 3}},  // sorts after every fact
+          {"s\x09ze=1; n", {"n"}},  // 0x20 or-ed into a tab is not an 'i'
+          {"SIZE=12", {"", 12}},    // fewer than eight bytes left: read one by one
+          {"type=DIR", {""}},       // a type that ends the line is none
       },
       {HOST_MLSD, HOST_QORDA_SERVER});
 }
