@@ -158,9 +158,17 @@ inline unsigned SixteenMatches(const char* bytes, char c) {
 // bytes long, where a library call costs more than the search.
 inline const char* FindEither(const char* from, const char* end, char a, char b) {
 #if defined(__SSE2__)
-  for (; end - from >= 16; from += 16) {
-    const unsigned found = SixteenMatches(from, a) | SixteenMatches(from, b);
-    if (found != 0) return from + std::countr_zero(found);
+  if (end - from >= 16) {
+    for (; end - from >= 16; from += 16) {
+      const unsigned found = SixteenMatches(from, a) | SixteenMatches(from, b);
+      if (found != 0) return from + std::countr_zero(found);
+    }
+    if (from == end) return end;
+    // The rest lies in the sixteen bytes that end at end; the bits of those
+    // already tested are shifted out.
+    const char* last = end - 16;
+    const unsigned found = (SixteenMatches(last, a) | SixteenMatches(last, b)) >> (from - last);
+    return found != 0 ? from + std::countr_zero(found) : end;
   }
 #endif
   if constexpr (std::endian::native == std::endian::little) {

@@ -68,8 +68,9 @@ TEST(NthWord, AgreesWithAByteScanAcrossEveryChunkBoundary) {
   }
 }
 
-// Each of the word-at-a-time paths (sixteen, eight, one byte) must find the
-// first hit, wherever it falls and however much of the text is left.
+// Each of the word-at-a-time paths (sixteen, the sixteen that end the text,
+// eight, one byte) must find the first hit, wherever it falls and however
+// much of the text is left.
 TEST(FindEitherAndSkipBlanks, AgreeWithAByteScanAtEveryPositionAndLength) {
   for (std::size_t length = 0; length <= 40; ++length) {
     for (std::size_t hit = 0; hit <= length; ++hit) {
