@@ -218,15 +218,4 @@ int DispatchLine(ListingEntry& entry, char* line, int length, int32_t hostTypeId
   return NameLength(entry);
 }
 
-InPlaceParser InPlaceParserFor(int32_t hostTypeId) {
-  switch (hostTypeId) {
-    // MLSD facts.
-    case HOST_MLSD:
-    case HOST_QORDA_SERVER:
-      return ParseMlsd;
-    default:
-      return nullptr;
-  }
-}
-
 }  // namespace qorda
