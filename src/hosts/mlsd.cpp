@@ -5,7 +5,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 
 #include "scan/text.h"
