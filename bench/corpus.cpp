@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "decode/host_ids.h"
+#include "qordahosts.h"
 
 namespace qorda::bench {
 namespace {

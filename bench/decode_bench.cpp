@@ -13,7 +13,6 @@
 
 #include "corpus.h"
 #include "decode/decode_line.h"
-#include "decode/host_ids.h"
 #include "qordahosts.h"
 
 namespace qorda::bench {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "decode/host_ids.h"
 #include "fuzz_support.h"
+#include "qordahosts.h"
 
 using namespace qorda;
 using namespace qorda::fuzzing;

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <memory>
 
-#include "decode/host_ids.h"
 #include "platform/clock.h"
+#include "qordahosts.h"
 
 namespace qorda::fuzzing {
 namespace {

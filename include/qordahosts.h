@@ -61,6 +61,87 @@ enum { KIND_UNSTATED = 0, KIND_FILE = 1, KIND_LINK = 2, KIND_DIRECTORY = 4, KIND
    HOST_TYPE_BASE itself is AUTO. */
 enum { HOST_TYPE_BASE = 6000 };
 
+/* The host type ids by name, with each type's display name. 5995 lies below
+   the table and is known only to the decoder; HOST_TYPE_LAST is the highest
+   id of the table. */
+enum {
+  HOST_NAME_LIST = 5995,           /* a plain list of names, no table entry */
+  HOST_AUTO = 6000,                /* "AUTO" */
+  HOST_CHAMELEON = 6001,           /* "Chameleon" */
+  HOST_FTP_PC_TCP = 6002,          /* "FTP PC/TCP" */
+  HOST_IBM_PC_TCP_IP = 6003,       /* "IBM PC TCP/IP" */
+  HOST_IBM_VM = 6004,              /* "IBM VM" */
+  HOST_QB7Q_NOS = 6005,            /* "QB7Q/NOS" */
+  HOST_NCSA_CUTCP = 6006,          /* "NCSA/CUTCP" */
+  HOST_SI_NT_FTPD = 6007,          /* "SI NT FTPD" */
+  HOST_SUPER_TCP = 6008,           /* "Super TCP" */
+  HOST_UNISYS_5000_EXOS = 6009,    /* "Unisys 5000 (EXOS)" */
+  HOST_UNIX_STANDARD = 6010,       /* "Unix (Standard)" */
+  HOST_VMS_MULTINET = 6011,        /* "VMS MultiNet" */
+  HOST_VMS_UCX = 6012,             /* "VMS UCX" */
+  HOST_QVT_NET_2_3 = 6013,         /* "QVT/Net 2/3" */
+  HOST_MAC_NCSA = 6014,            /* "MAC NCSA" */
+  HOST_MAC_MORVO_SERVER = 6015,    /* "MAC Morvo Server" */
+  HOST_MICROSOFT_NT = 6016,        /* "Microsoft NT" */
+  HOST_IBM_AS_400 = 6017,          /* "IBM AS/400" */
+  HOST_IBM_MVS = 6018,             /* "IBM MVS" */
+  HOST_PDP11_RSX11M = 6019,        /* "PDP11 RSX11M" */
+  HOST_SUN_SOLARIS = 6020,         /* "Sun Solaris" */
+  HOST_OS_9 = 6021,                /* "OS/9" */
+  HOST_LUMBRIX = 6022,             /* "Lumbrix" */
+  HOST_BULL_GCOS = 6023,           /* "BULL GCOS" */
+  HOST_IBM_MVS_KNET = 6024,        /* "IBM MVS/KNET" */
+  HOST_AMIGA = 6025,               /* "Amiga" */
+  HOST_CDC_CYBER = 6026,           /* "CDC Cyber" */
+  HOST_IBM_R1000 = 6027,           /* "IBM R1000" */
+  HOST_BULL_CP6 = 6028,            /* "BULL CP6" */
+  HOST_IBM_SPARTACUS_KNET = 6029,  /* "IBM Spartacus KNET" */
+  HOST_TANDEM = 6030,              /* "Tandem" */
+  HOST_STRATUS_VOS = 6031,         /* "Stratus VOS" */
+  HOST_HP_3000 = 6032,             /* "HP/3000" */
+  HOST_SERV_U = 6033,              /* "Serv-U" */
+  HOST_WFTPD = 6034,               /* "WFTPD" */
+  HOST_NETWARE_V4 = 6035,          /* "NetWare v4" */
+  HOST_PCNFS_PRO = 6036,           /* "PCNFS-Pro" */
+  HOST_TGV_MULTINET = 6037,        /* "TGV MultiNet" */
+  HOST_FTP_PC_TCP_3_0 = 6038,      /* "FTP PC/TCP 3.0" */
+  HOST_QVT_NET_4_0 = 6039,         /* "QVT/Net 4.0" */
+  HOST_MAC_VERSATERM = 6040,       /* "MAC VersaTerm" */
+  HOST_HELLSOFT = 6041,            /* "HellSoft" */
+  HOST_IBM_OS2_WARP = 6042,        /* "IBM OS2 WARP" */
+  HOST_PRIMOS = 6043,              /* "PRIMOS" */
+  HOST_OS2200 = 6044,              /* "OS2200" */
+  HOST_UNITREE = 6045,             /* "UniTree" */
+  HOST_QNX2 = 6046,                /* "QNX2" */
+  HOST_WARFTPD = 6047,             /* "WarFTPD" */
+  HOST_IBM_OS2 = 6048,             /* "IBM OS2" */
+  HOST_MUSIC = 6049,               /* "Music" */
+  HOST_AOS_VS = 6050,              /* "AOS/VS" */
+  HOST_PASSPORT_160 = 6051,        /* "Passport 160" */
+  HOST_GCOS_6_HVS_OS = 6052,       /* "GCOS 6 HVS OS" */
+  HOST_NOVELL_LWP = 6053,          /* "Novell LWP" */
+  HOST_REFLECTION = 6054,          /* "Reflection" */
+  HOST_AMOS_TCP_IP = 6055,         /* "AMOS TCP/IP" */
+  HOST_UNISYS_A_SERIES = 6056,     /* "Unisys A-Series" */
+  HOST_VXWORKS = 6057,             /* "VxWorks" */
+  HOST_GCOS_6_HVS_AIX = 6058,      /* "GCOS 6 HVS AIX" */
+  HOST_MLSD = 6059,                /* "MLSD" */
+  HOST_OS_9000 = 6060,             /* "OS 9000" */
+  HOST_IBM_AS_400_MM_DD_YY = 6061, /* "IBM AS/400 (mm/dd/yy)" */
+  HOST_IBM_MVS_C_SERVER = 6062,    /* "IBM MVS/C-Server" */
+  HOST_ACI = 6063,                 /* "ACI" */
+  HOST_TANDEM_G = 6064,            /* "Tandem-G" */
+  HOST_HUMMINGBIRD = 6065,         /* "Hummingbird" */
+  HOST_QORDA_SERVER = 6066,        /* "QORDA Server" */
+  HOST_IBM_AS_400_DD_MM_YY = 6067, /* "IBM AS/400 (dd/mm/yy)" */
+  HOST_CONNECT_ENTERPRISE = 6068,  /* "CONNECT:Enterprise" */
+  HOST_CARROX_DMZ = 6069,          /* "Carrox DMZ" */
+  HOST_SECURETRANSPORT = 6070,     /* "SecureTransport" */
+  HOST_MICROSOFT_IIS = 6071,       /* "Microsoft IIS" */
+  HOST_APACHE = 6072,              /* "Apache" */
+  HOST_TYPE_LAST = HOST_APACHE
+};
+
 #ifdef __cplusplus
 #define QORDA_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
 #else

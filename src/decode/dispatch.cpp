@@ -3,7 +3,6 @@
 // here, known or not, goes to the Unix parser.
 #include "decode/dispatch.h"
 
-#include "decode/host_ids.h"
 #include "hosts/as400.h"
 #include "hosts/bull_primos.h"
 #include "hosts/minicomputers.h"
@@ -16,6 +15,7 @@
 #include "hosts/vm_cms.h"
 #include "hosts/vms.h"
 #include "hosts/windows.h"
+#include "qordahosts.h"
 #include "scan/text.h"
 #include "scan/unix.h"
 

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "decode/host_ids.h"
 #include "hosts/mlsd.h"
 #include "qordahosts.h"
 

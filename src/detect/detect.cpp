@@ -6,7 +6,6 @@
 #include <cstring>
 #include <span>
 
-#include "decode/host_ids.h"
 #include "qordahosts.h"
 #include "scan/text.h"
 
@@ -16,11 +15,11 @@ namespace {
 struct DetectionRow {
   // The row matches when any of these texts occurs (null ends the list).
   std::array<const char*, 3> anyOf;
-  HostTypeIds result;
+  int32_t result;
   // When set and found in the same text, it chooses resultIfAlso instead;
   // either way the row decides and no later row is tried.
   const char* alsoFound = nullptr;
-  HostTypeIds resultIfAlso = HOST_AUTO;
+  int32_t resultIfAlso = HOST_AUTO;
 };
 
 // SYST, tested on the reply as received, case-sensitively.
@@ -140,7 +139,7 @@ constexpr int32_t kNoMatch = -1;
 
 extern "C" int32_t QORDA_CALL QORDA_DetectFromSystString(const char* reply, int32_t currentType) {
   // A type the caller chose is kept; 0 counts as AUTO here.
-  if (currentType != qorda::HOST_AUTO && currentType != 0) return currentType;
+  if (currentType != HOST_AUTO && currentType != 0) return currentType;
   qorda::TextCopy copy = qorda::CopyText(reply);
   int32_t found = qorda::FirstMatch(copy.text, qorda::kSystExactRows, qorda::kNoMatch);
   if (found != qorda::kNoMatch) return found;
@@ -151,7 +150,7 @@ extern "C" int32_t QORDA_CALL QORDA_DetectFromSystString(const char* reply, int3
 
 extern "C" int32_t QORDA_CALL QORDA_DoAutoCheck(const char* text, int32_t currentType) {
   // Unlike the SYST detector, 0 is a type of its own here and is kept.
-  if (currentType != qorda::HOST_AUTO) return currentType;
+  if (currentType != HOST_AUTO) return currentType;
   qorda::TextCopy copy = qorda::CopyText(text);
   return qorda::FirstMatch(copy.text, qorda::kGreetingRows, currentType);
 }

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "decode/host_ids.h"
+#include "qordahosts.h"
 #include "scan/columns.h"
 #include "scan/dates.h"
 #include "scan/text.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "decode/host_ids.h"
+#include "qordahosts.h"
 #include "scan/columns.h"
 #include "scan/dates.h"
 #include "scan/pc_dates.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "decode/host_ids.h"
+#include "qordahosts.h"
 #include "scan/dates.h"
 #include "scan/text.h"
 

@@ -6,12 +6,12 @@
 #include <array>
 #include <cstdint>
 
-#include "decode/host_ids.h"
+#include "qordahosts.h"
 
 namespace qorda {
 
 struct HostType {
-  HostTypeIds id;
+  int32_t id;
   const char* name;       // display name, never localised
   uint32_t protocolMask;  // bits 0x1, 0x2, 0x4; the caller gives them their meaning
 };
@@ -94,7 +94,7 @@ inline constexpr std::array<HostType, kHostTypeCount> HostTypeTable = {{
     {HOST_APACHE, "Apache", 0x4},
 }};
 
-// The ids of host_ids.h and the table's order are one numbering.
+// The ids of qordahosts.h and the table's order are one numbering.
 constexpr bool IdsFollowTableOrder() {
   for (int index = 0; index < kHostTypeCount; ++index) {
     if (HostTypeTable[index].id != HOST_TYPE_BASE + index) return false;

@@ -101,7 +101,7 @@ extern "C" int32_t QORDA_CALL QORDA_AddHostTypesToListBox(QORDA_ModuleHandle mod
                                                     qorda::TextParam(qorda::AutoLabel.text));
   if (autoPosition == qorda::kControlError) return added;
   qorda::SendControlMessage(control, messages.setItemData, static_cast<uintptr_t>(autoPosition),
-                            qorda::HOST_AUTO);
+                            HOST_AUTO);
   qorda::SendControlMessage(control, messages.setCurSel, static_cast<uintptr_t>(autoPosition), 0);
   return added + 1;
 }

@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "decode/host_ids.h"
 #include "platform/clock.h"
+#include "qordahosts.h"
 #include "scan/text.h"
 
 namespace qorda {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "decode/host_ids.h"
 #include "hosts/tandem_vos.h"
+#include "qordahosts.h"
 #include "support/decode.h"
 
 namespace qorda::testing {

@@ -4,7 +4,6 @@
 #include <span>
 #include <string>
 
-#include "decode/host_ids.h"
 #include "qordahosts.h"
 
 namespace qorda {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "decode/host_ids.h"
+#include "qordahosts.h"
 #include "support/decode.h"
 
 namespace qorda::testing {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "decode/host_ids.h"
+#include "qordahosts.h"
 #include "support/decode.h"
 
 namespace qorda::testing {

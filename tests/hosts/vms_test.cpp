@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "decode/host_ids.h"
+#include "qordahosts.h"
 #include "support/decode.h"
 
 namespace qorda::testing {

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "decode/host_ids.h"
+#include "qordahosts.h"
 #include "registry/fake_controls.h"
 #include "registry/host_type_table.h"
 

@@ -8,7 +8,6 @@
 #include <iostream>
 #include <string_view>
 
-#include "decode/host_ids.h"
 #include "host_types.h"
 #include "qordahosts.h"
 
