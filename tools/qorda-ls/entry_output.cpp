@@ -163,6 +163,7 @@ void RowWriter::Heading() {
 
 void RowWriter::StartInput(std::string_view inputName) {
   rowStart_.clear();
+  rowStart_.reserve(kShortText);  // so that PutText may copy it in one move
   const uint8_t classes = ClassesOf(inputName);
   switch (format_) {
     case OutputFormat::kTable:
@@ -219,8 +220,9 @@ void RowWriter::JsonRow(const DecodedRow& row) {
   const std::string_view text = JsonStringBody(row.text, row.textClasses, scratch_);
   const size_t readable = text.data() == row.text.data() ? row.readable : text.size();
   char* at = out_.Reserve(kFixedRowRoom + rowStart_.size() + text.size());
-  at = fmt::format_to(at, FMT_COMPILE("{}{},\"result\":{},\"{}\":\""), rowStart_, row.lineNumber,
-                      row.result, row.result == 0 ? "text" : "name");
+  at = PutText(at, rowStart_, rowStart_.capacity());
+  at = fmt::format_to(at, FMT_COMPILE("{},\"result\":{},\"{}\":\""), row.lineNumber, row.result,
+                      row.result == 0 ? "text" : "name");
   at = PutText(at, text, readable);
   if (row.result != 0) {
     const ListingEntry& entry = *row.entry;
@@ -245,7 +247,8 @@ void RowWriter::CsvRow(const DecodedRow& row) {
   const std::string_view text = CsvField(row.text, row.textClasses, scratch_);
   const size_t readable = text.data() == row.text.data() ? row.readable : text.size();
   char* at = out_.Reserve(kFixedRowRoom + rowStart_.size() + text.size());
-  at = fmt::format_to(at, FMT_COMPILE("{}{},{},"), rowStart_, row.lineNumber, row.result);
+  at = PutText(at, rowStart_, rowStart_.capacity());
+  at = fmt::format_to(at, FMT_COMPILE("{},{},"), row.lineNumber, row.result);
   if (row.result == 0) {
     at = Put(at, ",,,,,,,,,,,,,");  // the 13 entry columns stay empty
     at = PutText(at, text, readable);
