@@ -177,8 +177,10 @@ std::string FailureText(const Transfer& transfer, CURLcode result, const char* e
   if (transfer.stalled) {
     return "nothing arrived for " + std::to_string(live.timeoutSeconds) + " s (--timeout)";
   }
+  // libcurl's clock of the whole transfer starts a little before ours and
+  // may end it a little early by ours.
   if (result == CURLE_OPERATION_TIMEDOUT && live.maxSeconds > 0 &&
-      elapsed >= std::chrono::seconds(live.maxSeconds)) {
+      elapsed + std::chrono::milliseconds(500) >= std::chrono::seconds(live.maxSeconds)) {
     return "stopped after " + std::to_string(live.maxSeconds) + " s (--max-time)";
   }
   // A refusal names the cause better than libcurl's summary of it.
