@@ -32,4 +32,5 @@ if echo "$depends" | tr ',' '\n' | grep -v -E '^ *(libc6|libgcc-s1|libstdc\+\+6)
   echo "the library package depends on more than the C and C++ runtimes" >&2
   exit 1
 fi
-"$work/root/usr/bin/qorda-ls" --version
+LD_LIBRARY_PATH=$(dirname "$(find "$work/root" -name 'libqordahosts.so.*' | head -1)") \
+  "$work/root/usr/bin/qorda-ls" --version

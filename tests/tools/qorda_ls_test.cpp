@@ -180,7 +180,9 @@ TEST_F(QordaLs, ListsHostTypesAsTheListExportFillsThem) {
   ASSERT_EQ(all.exitCode, 0);
   const auto lines = Lines(all.out);
   ASSERT_EQ(lines.size(), 1u + 73u);
-  EXPECT_NE(lines[1].find("6000  0x00000007  AUTO"), std::string::npos) << lines[1];
+  // AUTO is listed under every filter; the others under the bits of their masks.
+  EXPECT_NE(lines[1].find("6000  0xffffffff  AUTO"), std::string::npos) << lines[1];
+  EXPECT_NE(all.out.find("6069  0x00000005  Carrox DMZ"), std::string::npos) << all.out;
   const RunResult filtered = Invoke({"--list-host-types", "--filter", "0x4"});
   EXPECT_LT(Lines(filtered.out).size(), lines.size());
 }
@@ -227,6 +229,118 @@ TEST_F(QordaLs, DecodesEveryExampleListingAsItsIndexSays) {
     ++files;
   }
   EXPECT_GE(files, 10);
+}
+
+// Server bytes never reach the terminal raw: the table and CSV escape
+// controls, JSON escapes them as JSON does; the name is otherwise kept.
+TEST_F(QordaLs, EscapesControlBytesInEveryFormat) {
+  const std::string listing = "-rw-r--r-- 1 o g 5 Jan 12 2019 a\x1b[2J\tb\x7f\xc2\x9b\xc3\xa9\n";
+  struct Case {
+    const char* format;
+    std::string name;  // as the output shows it
+  };
+  const Case cases[] = {
+      {.format = "table", .name = "a\\x1b[2J\tb\\x7f\\u009b\xc3\xa9"},
+      {.format = "csv", .name = "a\\x1b[2J\tb\\x7f\\u009b\xc3\xa9"},
+      {.format = "json", .name = "a\x1b[2J\tb\x7f\xc2\x9b\xc3\xa9"},
+  };
+  for (const Case& c : cases) {
+    const RunResult run = Invoke({"-t", "6010", "-f", c.format}, listing);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.find_first_of("\x1b\x7f"), std::string::npos) << c.format;
+    EXPECT_EQ(run.out.find("\xc2\x9b"), std::string::npos) << c.format;
+    const std::string format = c.format;
+    const std::string shown = format == "json"  ? JsonLines(run.out)[0]["name"].get<std::string>()
+                              : format == "csv" ? CsvRecords(run.out)[1][15]
+                                                : Lines(run.out)[1].substr(52);
+    EXPECT_EQ(shown, c.name) << c.format;
+  }
+}
+
+// Lines are cut at 64 KiB in files and standard input as in the live mode;
+// the row of a cut line says so, and the lines after it keep their numbers.
+TEST_F(QordaLs, CutsLongLinesAndSaysSo) {
+  const std::string listing =
+      std::string(100 * 1024, ' ') + "\n" + "-rw-r--r-- 1 o g 5 Jan 12 2019 after\n";
+  const RunResult json = Invoke({"-t", "6010", "-f", "json", "--all"}, listing);
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  const auto objects = JsonLines(json.out);
+  ASSERT_EQ(objects.size(), 2u);
+  EXPECT_EQ(objects[0]["cut"], true);
+  EXPECT_EQ(objects[0]["text"].get<std::string>().size(), 64u * 1024);
+  EXPECT_EQ(objects[1]["name"], "after");
+  EXPECT_EQ(objects[1]["line"], 2);
+  EXPECT_EQ(objects[1].count("cut"), 0u);
+  const auto records = CsvRecords(Invoke({"-t", "6010", "-f", "csv", "--all"}, listing).out);
+  EXPECT_EQ(records[1].back(), "true");
+  EXPECT_NE(Invoke({"-t", "6010", "--all"}, listing).out.find("(no entry, line cut)    "),
+            std::string::npos);
+}
+
+// Hostile inputs and outputs end with the promised status and a message
+// naming the cause, within a bound and with flat memory.
+TEST_F(QordaLs, HoldsUpAgainstHostileFilesAndOutputs) {
+  const auto listing = Write("listing.txt", kUnixListing);
+  const auto endless = Path("endless.bin");  // 256 MiB without a line end, sparse
+  std::filesystem::resize_file(Write("endless.bin", ""), 256 << 20);
+  struct Case {
+    const char* name;
+    std::vector<std::string> arguments;
+    RunOptions options = {};
+    int exitCode = 0;
+    std::string err = "";
+  };
+  const Case cases[] = {
+      {.name = "full disk",
+       .arguments = {listing},
+       .options = {.stdoutPath = "/dev/full"},
+       .exitCode = 4,
+       .err = "standard output: No space left on device"},
+      {.name = "closed standard output",
+       .arguments = {listing},
+       .options = {.closedStdout = true},
+       .exitCode = 4,
+       .err = "standard output: Bad file descriptor"},
+      {.name = "a directory",
+       .arguments = {Path("").string()},
+       .exitCode = 1,
+       .err = "is a directory"},
+      {.name = "no line end in 256 MiB", .arguments = {endless}, .err = "host type"},
+      {.name = "an endless file",
+       .arguments = {"/dev/zero"},
+       .options = {.killAfterSeconds = 3},
+       .exitCode = -1},
+  };
+  for (const Case& c : cases) {
+    const RunResult run = RunQordaLs(work_, c.arguments, c.options);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.err;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << c.name << ": " << run.err;
+#ifndef QORDA_SANITIZED
+    EXPECT_LT(run.peakKiB, 64 * 1024) << c.name;
+#endif
+  }
+}
+
+TEST_F(QordaLs, RefusesBadOptionsAndUrlsWithAShortMessage) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"--timeout", "0"}, "--timeout"},
+      {{"--timeout", "9223372036854775807"}, "--timeout"},
+      {{"--max-time", "999999999999999999999"}, "--max-time"},
+      {{"http://example.org/"}, "only ftp:// and ftps:// URLs are listed"},
+      {{"HTTPS://example.org/"}, "only ftp:// and ftps:// URLs are listed"},
+      {{"ftp:///pub/"}, "ftp:///pub/: the URL names no host"},
+      {{"ftp://user:pw@/pub/"}, "ftp://user:***@/pub/: the URL names no host"},
+  };
+  for (const Case& c : cases) {
+    const RunResult run = Invoke(c.arguments);
+    EXPECT_EQ(run.exitCode, 2) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_LT(run.err.size(), 200u) << run.err;
+  }
 }
 
 }  // namespace

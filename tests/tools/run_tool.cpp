@@ -1,21 +1,55 @@
 #include "tools/run_tool.h"
 
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
+#include <chrono>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace qorda::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
 
-std::string Quote(const std::string& argument) {
-  std::string quoted = "'";
-  for (char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
+sockaddr_in Loopback(int port) {
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = htons(static_cast<uint16_t>(port));
+  return address;
+}
+
+bool Accepts(int port) {
+  const int socketFd = socket(AF_INET, SOCK_STREAM, 0);
+  const sockaddr_in address = Loopback(port);
+  const bool connected =
+      connect(socketFd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  close(socketFd);
+  return connected;
+}
+
+[[noreturn]] void Exec(std::vector<std::string> arguments) {
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  execv(argv[0], argv.data());
+  _exit(127);
+}
+
+void Redirect(const fs::path& path, int flags, int fd) {
+  const int opened = open(path.c_str(), flags, 0644);
+  dup2(opened, fd);
+  close(opened);
 }
 
 }  // namespace
@@ -36,14 +70,94 @@ fs::path TempDirectory::Write(const std::string& name, const std::string& text) 
 }
 
 RunResult RunQordaLs(const TempDirectory& work, const std::vector<std::string>& arguments,
-                     const std::string& input) {
-  std::string command = Quote(QORDA_LS_PATH);
-  for (const std::string& argument : arguments) command += " " + Quote(argument);
-  command += " < " + Quote(work.Write("stdin", input)) + " > " + Quote(work.Path("stdout")) +
-             " 2> " + Quote(work.Path("stderr"));
-  const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(work.Path("stdout")),
-          ReadFile(work.Path("stderr"))};
+                     const RunOptions& options) {
+  const fs::path input = work.Write("stdin", options.input);
+  const fs::path output =
+      options.stdoutPath.empty() ? work.Path("stdout") : fs::path(options.stdoutPath);
+  int pipeFds[2] = {-1, -1};
+  if (options.readerLeavesAfterOneRead && pipe(pipeFds) != 0) return {};
+  const auto started = Clock::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    Redirect(input, O_RDONLY, STDIN_FILENO);
+    Redirect(work.Path("stderr"), O_WRONLY | O_CREAT | O_TRUNC, STDERR_FILENO);
+    if (options.readerLeavesAfterOneRead) {
+      dup2(pipeFds[1], STDOUT_FILENO);
+      close(pipeFds[0]);
+      close(pipeFds[1]);
+    } else if (options.closedStdout) {
+      close(STDOUT_FILENO);
+    } else {
+      Redirect(output, O_WRONLY | O_CREAT | O_TRUNC, STDOUT_FILENO);
+    }
+    std::vector<std::string> argv = {QORDA_LS_PATH};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    Exec(argv);
+  }
+  std::string piped;
+  if (options.readerLeavesAfterOneRead) {
+    close(pipeFds[1]);
+    char buffer[4096];
+    pollfd readable{pipeFds[0], POLLIN, 0};
+    const ssize_t got = poll(&readable, 1, options.killAfterSeconds * 1000) == 1
+                            ? read(pipeFds[0], buffer, sizeof buffer)
+                            : 0;
+    if (got > 0) piped.assign(buffer, static_cast<size_t>(got));
+    close(pipeFds[0]);
+  }
+  int status = 0;
+  rusage usage{};
+  const auto deadline = started + std::chrono::seconds(options.killAfterSeconds);
+  while (wait4(pid, &status, WNOHANG, &usage) == 0) {
+    if (Clock::now() > deadline) kill(pid, SIGKILL);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return {
+      WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+      WIFSIGNALED(status) ? WTERMSIG(status) : 0,
+      options.stdoutPath.empty() && !options.readerLeavesAfterOneRead ? ReadFile(output) : piped,
+      ReadFile(work.Path("stderr")),
+      std::chrono::duration<double>(Clock::now() - started).count(),
+      usage.ru_maxrss};
+}
+
+int FreePort() {
+  const int socketFd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address = Loopback(0);
+  bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  socklen_t length = sizeof address;
+  getsockname(socketFd, reinterpret_cast<sockaddr*>(&address), &length);
+  close(socketFd);
+  return ntohs(address.sin_port);
+}
+
+ServerProcess::ServerProcess(std::vector<std::string> arguments, const fs::path& log)
+    : port_(FreePort()) {
+  for (std::string& argument : arguments) {
+    if (argument == "{port}") argument = std::to_string(port_);
+  }
+  pid_ = fork();
+  if (pid_ == 0) {
+    Redirect(log, O_WRONLY | O_CREAT | O_TRUNC, STDOUT_FILENO);
+    dup2(STDOUT_FILENO, STDERR_FILENO);
+    Exec(arguments);
+  }
+  const auto deadline = Clock::now() + std::chrono::seconds(15);
+  while (!Accepts(port_) && Clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
+ServerProcess::~ServerProcess() {
+  kill(pid_, SIGTERM);
+  waitpid(pid_, nullptr, 0);
+}
+
+std::string ServerProcess::Url(const std::string& path) const {
+  std::string url = "ftp://127.0.0.1:";
+  url += std::to_string(port_);
+  url += path;
+  return url;
 }
 
 std::string ReadFile(const fs::path& path) {

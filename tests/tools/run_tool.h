@@ -1,5 +1,8 @@
-// Runs the built qorda-ls as a user does and reads its output back.
+// Runs the built qorda-ls as a user does, and the servers it lists, and
+// reads its output back. Every run and server is bounded in time.
 #pragma once
+
+#include <sys/types.h>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -23,16 +26,49 @@ class TempDirectory {
   std::filesystem::path path_;
 };
 
-struct RunResult {
-  int exitCode;
-  std::string out;
-  std::string err;
+struct RunOptions {
+  std::string input = "";                 // standard input
+  std::string stdoutPath = "";            // where standard output goes; empty: captured
+  bool closedStdout = false;              // no standard output at all
+  bool readerLeavesAfterOneRead = false;  // a pipe whose reader reads once and goes
+  int killAfterSeconds = 60;
 };
 
-// Runs qorda-ls with the arguments and input on standard input; the work
-// folder holds the captured streams.
+struct RunResult {
+  int exitCode;  // -1 when a signal ended the run
+  int signal;    // the signal that ended it, or 0
+  std::string out;
+  std::string err;
+  double seconds;
+  long peakKiB;  // peak resident memory
+};
+
 RunResult RunQordaLs(const TempDirectory& work, const std::vector<std::string>& arguments,
-                     const std::string& input = "");
+                     const RunOptions& options);
+inline RunResult RunQordaLs(const TempDirectory& work, const std::vector<std::string>& arguments,
+                            const std::string& input = "") {
+  return RunQordaLs(work, arguments, RunOptions{.input = input});
+}
+
+// A server started for one test on a free loopback port, stopped with it.
+class ServerProcess {
+ public:
+  // The command gets the port through the {port} word of arguments.
+  ServerProcess(std::vector<std::string> arguments, const std::filesystem::path& log);
+  ~ServerProcess();
+  ServerProcess(const ServerProcess&) = delete;
+  ServerProcess& operator=(const ServerProcess&) = delete;
+
+  std::string Url(const std::string& path = "/") const;
+  int port() const { return port_; }
+
+ private:
+  int port_;
+  pid_t pid_;
+};
+
+// A port on 127.0.0.1 that nothing listens on right now.
+int FreePort();
 
 std::string ReadFile(const std::filesystem::path& path);
 std::vector<std::string> Lines(const std::string& text);

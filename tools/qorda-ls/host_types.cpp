@@ -1,10 +1,10 @@
 #include "host_types.h"
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 
 #include "qordahosts.h"
-#include "registry/host_type_table.h"
 
 namespace qorda::ls {
 namespace {
@@ -121,16 +121,53 @@ std::string DescribeHostType(int32_t hostTypeId) {
 }
 
 std::vector<ListedHostType> ListHostTypes(uint32_t protocolFilter) {
+  std::map<intptr_t, uint32_t> masks;
+  for (uint32_t bit = 1; bit != 0; bit <<= 1) {
+    for (const intptr_t id : FillListBox(bit).data) masks[id] |= bit;
+  }
   const ListBox box = FillListBox(protocolFilter);
   std::vector<ListedHostType> listed;
   for (size_t i = 0; i < box.texts.size(); ++i) {
-    const auto id = static_cast<int32_t>(box.data[i]);
-    // qorda-ls never edits a mask, so each is still its load-time value.
-    const int index = HostTypeIndex(id);
-    const uint32_t mask = index >= 0 ? HostTypeTable[static_cast<size_t>(index)].protocolMask : 0;
-    listed.push_back({static_cast<int32_t>(i), id, box.texts[i], mask});
+    const intptr_t id = box.data[i];
+    listed.push_back({static_cast<int32_t>(i), static_cast<int32_t>(id), box.texts[i], masks[id]});
   }
   return listed;
+}
+
+namespace {
+
+// The detectors read at most 999 characters of a text. A longer greeting is
+// offered in pieces that end at its line ends, the first that names a host
+// type deciding, so that its last line ("220 VxWorks (5.5) FTP server
+// ready") still counts.
+int32_t DetectFromGreeting(const std::string& greeting) {
+  constexpr size_t kDetectorReach = 999;
+  for (size_t start = 0; start < greeting.size();) {
+    size_t end = std::min(start + kDetectorReach, greeting.size());
+    const size_t lineEnd = greeting.rfind('\n', end - 1);
+    if (end < greeting.size() && lineEnd != std::string::npos && lineEnd > start) end = lineEnd + 1;
+    const std::string piece = greeting.substr(start, end - start);
+    const int32_t detected = QORDA_DoAutoCheck(piece.c_str(), HOST_AUTO);
+    if (detected != HOST_AUTO) return detected;
+    start = end;
+  }
+  return HOST_AUTO;
+}
+
+}  // namespace
+
+HostTypeChoice ChooseHostType(const HostTypeEvidence& evidence) {
+  if (evidence.given) return {*evidence.given, "from --host-type"};
+  if (evidence.mlsd) return {HOST_MLSD, "an MLSD listing"};
+  const int32_t fromGreeting = DetectFromGreeting(evidence.greeting);
+  if (fromGreeting != HOST_AUTO) return {fromGreeting, "detected from the greeting"};
+  const int32_t fromSyst = QORDA_DetectFromSystString(evidence.systReply.c_str(), HOST_AUTO);
+  if (fromSyst != HOST_AUTO) return {fromSyst, "detected from the SYST reply"};
+  return {HOST_AUTO, "AUTO: nothing detected"};
+}
+
+std::string DescribeChoice(const HostTypeChoice& choice) {
+  return "host type " + DescribeHostType(choice.hostTypeId) + " (" + choice.reason + ")";
 }
 
 }  // namespace qorda::ls

@@ -24,11 +24,34 @@ struct ListedHostType {
   int32_t position;    // in the control, after the library's insertions
   int32_t hostTypeId;  // the item data the library attached
   std::string name;
-  uint32_t mask;
+  uint32_t mask;  // the bits whose one-bit filter lists the type
 };
 
 // The items that the list export puts into an unsorted list box for the
-// filter, in the control's order, with their protocol masks.
+// filter, in the control's order. The masks are learned from the export
+// itself, a fill per bit; AUTO, listed under every filter, shows every bit.
 std::vector<ListedHostType> ListHostTypes(uint32_t protocolFilter);
+
+// What is known of an input's server when its host type is chosen.
+struct HostTypeEvidence {
+  std::optional<int32_t> given;  // --host-type
+  bool mlsd = false;             // listed with MLSD, whose format is one whatever the server
+  std::string greeting;          // the server's greeting, or --greeting
+  std::string systReply;         // its reply to SYST, or --syst
+};
+
+struct HostTypeChoice {
+  int32_t hostTypeId;
+  std::string reason;  // "detected from the SYST reply"
+};
+
+// The one choice of a host type, for files and live listings alike: what
+// was given, else MLSD, else AUTO refined by the greeting and then the SYST
+// reply, as a client refines it (each detector keeps a type other than
+// AUTO, so the greeting, read first, wins).
+HostTypeChoice ChooseHostType(const HostTypeEvidence& evidence);
+
+// "host type 6011 \"VMS MultiNet\" (detected from the SYST reply)"
+std::string DescribeChoice(const HostTypeChoice& choice);
 
 }  // namespace qorda::ls

@@ -1,46 +1,69 @@
-// Decodes listing text line by line, in order, as a client does, and writes
-// one output row per entry.
+// Decodes an input's lines in order, as a client does, and writes one
+// output row per entry: the same path for files, standard input and live
+// listings.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
-#include <istream>
 #include <string>
+#include <vector>
 
 #include "entry_output.h"
+#include "host_types.h"
+#include "line_splitter.h"
 #include "name_encoding.h"
 
 namespace qorda::ls {
 
 struct DecodeSettings {
-  int32_t hostTypeId;
   std::string currentDirectory;
   std::string datasetPrefix;
-  OutputFormat format = OutputFormat::kTable;
   bool showNonEntries = false;  // rows for lines that decode to no entry
 };
 
-// Output collected in memory and written in large blocks.
-struct OutputBuffer {
-  std::FILE* file;
-  std::string text;
-  void FlushIfFull() {
-    if (text.size() >= kFlushSize) Flush();
-  }
-  void Flush() {
-    std::fwrite(text.data(), 1, text.size(), file);
-    text.clear();
-  }
-  static constexpr size_t kFlushSize = 1 << 16;
+// What the inputs share: settings, the name converter and the output.
+struct DecodeContext {
+  const DecodeSettings& settings;
+  NameConverter& names;
+  Output& out;
+  RowWriter& rows;
+  std::string lastReport;  // the last host type report, said once for a run of equal ones
 };
 
-// Decodes every line of input (CR LF or LF line ends; a NUL ends the line
-// for the decoder, as it does for any C caller) and appends its rows.
-void DecodeListing(std::istream& input, std::string_view fileName, const DecodeSettings& settings,
-                   NameConverter& names, OutputBuffer& out);
+// One input. Its first lines pass through TakeLine before any is decoded:
+// the host type is chosen there, once, from the evidence known by then.
+class InputDecoder {
+ public:
+  InputDecoder(DecodeContext& context, std::string_view inputName, HostTypeEvidence evidence);
 
-// One line, for callers that receive the listing in pieces.
-void DecodeListingLine(const std::string& line, std::string_view fileName, int64_t lineNumber,
-                       const DecodeSettings& settings, NameConverter& names, OutputBuffer& out);
+  void TakeLine(const Line& line);
+  // The end of the input: chooses the host type even when no line came,
+  // so that it is reported.
+  void Finish();
+
+  HostTypeEvidence& evidence() { return evidence_; }
+  int64_t linesTaken() const { return lineNumber_; }
+
+ private:
+  void ChooseAndDecodeHeldLines();
+  void Decode(const char* line, size_t length, bool cut);
+
+  // Lines held until the host type is chosen; the choice takes none yet.
+  static constexpr size_t kLinesForChoice = 0;
+  struct HeldLine {
+    std::string text;
+    bool cut;
+  };
+
+  DecodeContext& context_;
+  HostTypeEvidence evidence_;
+  bool chosen_ = false;
+  int32_t hostTypeId_ = HOST_AUTO;
+  std::vector<HeldLine> held_;
+  int64_t lineNumber_ = 0;
+};
+
+// Decodes a file, or standard input for "-". Returns 0, or
+// kExitUnreadableInput after a message naming the input and the reason.
+int DecodeFile(DecodeContext& context, const std::string& path, const HostTypeEvidence& evidence);
 
 }  // namespace qorda::ls

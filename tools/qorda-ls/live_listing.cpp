@@ -5,161 +5,207 @@
 
 #include <chrono>
 #include <cstdio>
-#include <iostream>
 #include <string_view>
 
-#include "host_types.h"
 #include "qordahosts.h"
+#include "text_escape.h"
 
 namespace qorda::ls {
 namespace {
 
-constexpr int kExitNetwork = 3;
-// A line longer than this is cut; the decoder reads 511 characters anyway,
-// and a server that never sends a line end cannot make us grow.
-constexpr size_t kMaxKeptLine = 64 * 1024;
+using Clock = std::chrono::steady_clock;
 
-struct Transfer {
-  DecodeSettings settings;
-  NameConverter* names = nullptr;
-  OutputBuffer* out = nullptr;
-  bool detectHostType = true;
-  bool hostTypeChosen = false;
-  std::string greeting;  // the lines of the server's first reply
-  bool greetingDone = false;
-  std::string systReply;    // the 215 lines
-  std::string partialLine;  // bytes after the last line end
-  int64_t lineNumber = 0;
-  curl_off_t bytes = 0;
-  bool showProgress = false;
-  std::chrono::steady_clock::time_point lastProgress{};
-};
+// How much of the server's texts is kept: all of a long greeting for the
+// detection, a few lines of it for the user.
+constexpr size_t kMaxReplyBytes = 16 * 1024;
+constexpr int kEchoedLines = 8;
+constexpr size_t kEchoedLineLength = 200;
 
 std::string_view WithoutLineEnd(std::string_view line) {
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
   return line;
 }
 
-// Picks the host type once the server's texts are in: before the first
-// listing line, or at the end of a listing that had none.
-void ChooseHostType(Transfer& transfer) {
-  if (transfer.hostTypeChosen) return;
-  transfer.hostTypeChosen = true;
-  std::cerr << "qorda-ls: greeting: " << transfer.greeting;
-  std::cerr << "qorda-ls: SYST reply: "
-            << (transfer.systReply.empty() ? std::string("(none)\n") : transfer.systReply);
-  if (!transfer.detectHostType) {
-    std::cerr << "qorda-ls: host type " << DescribeHostType(transfer.settings.hostTypeId)
-              << " (given)\n";
-    return;
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// "220 ready" or "220-first of several": the first line of an FTP reply.
+bool StartsReply(std::string_view line) {
+  return line.size() >= 4 && IsDigit(line[0]) && IsDigit(line[1]) && IsDigit(line[2]) &&
+         (line[3] == ' ' || line[3] == '-');
+}
+
+std::string Shortened(std::string_view line) {
+  if (line.size() <= kEchoedLineLength) return std::string(line);
+  return std::string(line.substr(0, kEchoedLineLength)) + "...";
+}
+
+// The server's replies, line by line as libcurl hands them on. A reply ends
+// at the line that starts with its code and a blank: "220-" lines and free
+// text before "220 " are all the greeting.
+struct Replies {
+  std::string code;  // of the reply in progress; empty between replies
+  int count = 0;     // complete replies so far
+  int echoedLines = 0;
+  std::string lastLine;     // of the last complete reply
+  std::string lastCommand;  // the verb libcurl sent last
+  bool notFtp = false;      // the first line was no FTP reply
+};
+
+struct Transfer {
+  DecodeContext* context = nullptr;
+  const LiveSettings* live = nullptr;
+  InputDecoder* decoder = nullptr;
+  LineSplitter splitter;
+  Replies replies;
+  curl_off_t bytes = 0;
+  bool showProgress = false;
+  Clock::time_point lastActivity = Clock::now();
+  Clock::time_point lastProgress{};
+  bool stalled = false;
+};
+
+void Echo(Transfer& transfer, std::string_view what, std::string_view line) {
+  Replies& replies = transfer.replies;
+  if (++replies.echoedLines > kEchoedLines) return;
+  Warn(std::string(what) + ": " + Shortened(line));
+}
+
+void TakeGreetingLine(Transfer& transfer, std::string_view line) {
+  std::string& greeting = transfer.decoder->evidence().greeting;
+  if (greeting.size() + line.size() < kMaxReplyBytes) {
+    greeting += line;
+    greeting += '\n';
   }
-  int32_t id = HOST_AUTO;
-  const char* reason = "AUTO: nothing recognised";
-  const int32_t fromGreeting = QORDA_DoAutoCheck(transfer.greeting.c_str(), id);
-  if (fromGreeting != id) reason = "detected from the greeting";
-  id = fromGreeting;
-  const int32_t fromSyst = QORDA_DetectFromSystString(transfer.systReply.c_str(), id);
-  if (fromSyst != id) reason = "detected from the SYST reply";
-  id = fromSyst;
-  transfer.settings.hostTypeId = id;
-  std::cerr << "qorda-ls: host type " << DescribeHostType(id) << " (" << reason << ")\n";
+  Echo(transfer, "greeting", line);
 }
 
-void DecodeOne(Transfer& transfer, const std::string& line) {
-  DecodeListingLine(line, "-", ++transfer.lineNumber, transfer.settings, *transfer.names,
-                    *transfer.out);
+// The end of the greeting: how much of it went unsaid.
+void EndGreeting(Transfer& transfer) {
+  const int unsaid = transfer.replies.echoedLines - kEchoedLines;
+  if (unsaid > 0) Warn("greeting: ... (" + std::to_string(unsaid) + " more lines)");
+  transfer.replies.echoedLines = 0;
 }
 
-// libcurl hands every line of every server reply here, the greeting first.
 size_t OnReplyLine(char* data, size_t size, size_t count, void* context) {
   auto& transfer = *static_cast<Transfer*>(context);
-  const std::string_view line(data, size * count);
-  if (!transfer.greetingDone) {
-    transfer.greeting += WithoutLineEnd(line);
-    transfer.greeting += '\n';
-    // The reply ends at its line with a blank after the code: "220 ready".
-    transfer.greetingDone = line.size() >= 4 && line[3] == ' ';
-  } else if (line.substr(0, 3) == "215") {
-    transfer.systReply += WithoutLineEnd(line);
-    transfer.systReply += '\n';
+  Replies& replies = transfer.replies;
+  transfer.lastActivity = Clock::now();
+  const std::string_view line = WithoutLineEnd(std::string_view(data, size * count));
+  const bool first = replies.code.empty();
+  if (first) {
+    if (!StartsReply(line)) {
+      if (replies.count > 0) return size * count;  // stray text between replies
+      replies.notFtp = true;
+      replies.lastLine = Shortened(line);
+      return 0;  // stops the transfer
+    }
+    replies.code = line.substr(0, 3);
+  }
+  const bool last = line.size() >= 4 && line.substr(0, 3) == replies.code && line[3] == ' ';
+  if (replies.count == 0) {
+    TakeGreetingLine(transfer, line);
+  } else if (replies.code == "215") {
+    std::string& syst = transfer.decoder->evidence().systReply;
+    if (syst.size() + line.size() < kMaxReplyBytes) syst.append(line).append("\n");
+    Echo(transfer, "SYST reply", line);
+  }
+  if (last) {
+    if (replies.count == 0) EndGreeting(transfer);
+    ++replies.count;
+    replies.code.clear();
+    replies.lastLine = Shortened(line);
   }
   return size * count;
+}
+
+// Only the verb of each command is kept: PASS carries the password.
+int OnDebug(CURL*, curl_infotype type, char* data, size_t size, void* context) {
+  if (type != CURLINFO_HEADER_OUT) return 0;
+  auto& transfer = *static_cast<Transfer*>(context);
+  const std::string_view command(data, size);
+  transfer.replies.lastCommand =
+      command.substr(0, std::min(command.find_first_of(" \r\n"), size_t{8}));
+  return 0;
 }
 
 size_t OnListingData(char* data, size_t size, size_t count, void* context) {
   auto& transfer = *static_cast<Transfer*>(context);
-  ChooseHostType(transfer);
-  std::string_view chunk(data, size * count);
-  transfer.bytes += static_cast<curl_off_t>(chunk.size());
-  while (!chunk.empty()) {
-    const size_t end = chunk.find('\n');
-    const std::string_view piece = chunk.substr(0, end);
-    if (transfer.partialLine.size() < kMaxKeptLine) {
-      transfer.partialLine.append(piece.substr(0, kMaxKeptLine - transfer.partialLine.size()));
-    }
-    if (end == std::string_view::npos) break;
-    DecodeOne(transfer, transfer.partialLine);
-    transfer.partialLine.clear();
-    chunk.remove_prefix(end + 1);
-  }
+  transfer.lastActivity = Clock::now();
+  transfer.bytes += static_cast<curl_off_t>(size * count);
+  transfer.splitter.Feed(std::string_view(data, size * count),
+                         [&transfer](const Line& line) { transfer.decoder->TakeLine(line); });
+  // Rows as they come; a reader that has gone away stops the download here.
+  transfer.context->out.Flush();
   return size * count;
 }
 
+// libcurl calls this about once a second even while nothing arrives.
 int OnProgress(void* context, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   auto& transfer = *static_cast<Transfer*>(context);
+  const auto now = Clock::now();
+  transfer.context->out.CheckReaderPresent();
+  if (now - transfer.lastActivity >= std::chrono::seconds(transfer.live->timeoutSeconds)) {
+    transfer.stalled = true;
+    return 1;
+  }
   if (!transfer.showProgress || transfer.bytes == 0) return 0;
-  const auto now = std::chrono::steady_clock::now();
   if (now - transfer.lastProgress < std::chrono::milliseconds(250)) return 0;
   transfer.lastProgress = now;
   std::fprintf(stderr, "\r%lld bytes, %lld lines", static_cast<long long>(transfer.bytes),
-               static_cast<long long>(transfer.lineNumber));
+               static_cast<long long>(transfer.decoder->linesTaken()));
   return 0;
 }
 
-// Whatever the outcome, the lines received so far are decoded.
-void Finish(Transfer& transfer) {
-  if (!transfer.greeting.empty()) ChooseHostType(transfer);
-  if (!transfer.partialLine.empty()) DecodeOne(transfer, transfer.partialLine);
+// Whatever the outcome, the lines received so far are decoded; an
+// unterminated last line only when the listing ended as it should.
+void Finish(Transfer& transfer, bool completed) {
+  if (completed) {
+    transfer.splitter.Finish([&transfer](const Line& line) { transfer.decoder->TakeLine(line); });
+  }
+  if (transfer.replies.count > 0) transfer.decoder->Finish();
   if (transfer.showProgress && transfer.bytes > 0) std::fputs("\r\033[K", stderr);
-  transfer.out->Flush();
+  transfer.context->out.Flush();
 }
 
-}  // namespace
-
-bool IsServerUrl(const std::string& input) {
-  return input.rfind("ftp://", 0) == 0 || input.rfind("ftps://", 0) == 0;
+std::string FailureText(const Transfer& transfer, CURLcode result, const char* error,
+                        Clock::duration elapsed) {
+  const Replies& replies = transfer.replies;
+  const LiveSettings& live = *transfer.live;
+  if (replies.notFtp) return "not an FTP server (it sent: " + replies.lastLine + ")";
+  if (transfer.stalled) {
+    return "nothing arrived for " + std::to_string(live.timeoutSeconds) + " s (--timeout)";
+  }
+  // libcurl's clock of the whole transfer starts a little before ours and
+  // may end it a little early by ours.
+  if (result == CURLE_OPERATION_TIMEDOUT && live.maxSeconds > 0 &&
+      elapsed + std::chrono::milliseconds(500) >= std::chrono::seconds(live.maxSeconds)) {
+    return "stopped after " + std::to_string(live.maxSeconds) + " s (--max-time)";
+  }
+  // A refusal names the cause better than libcurl's summary of it.
+  if (!replies.lastLine.empty() && (replies.lastLine[0] == '4' || replies.lastLine[0] == '5')) {
+    const std::string command = replies.count <= 1 ? "the connection" : replies.lastCommand;
+    return "the server refused " + command + ": " + replies.lastLine;
+  }
+  std::string text = curl_easy_strerror(result);
+  if (error[0] != '\0') text += std::string(" (") + error + ")";
+  return text;
 }
 
-int DecodeLiveListing(const LiveSettings& live, DecodeSettings settings, NameConverter& names,
-                      OutputBuffer& out) {
-  curl_global_init(CURL_GLOBAL_DEFAULT);
-  CURL* curl = curl_easy_init();
-  if (curl == nullptr) {
-    std::cerr << "qorda-ls: cannot start libcurl\n";
-    return kExitNetwork;
-  }
-  Transfer transfer;
-  transfer.settings = settings;
-  transfer.names = &names;
-  transfer.out = &out;
-  transfer.detectHostType = live.hostType.empty();
-  transfer.showProgress = !live.quiet && isatty(STDERR_FILENO) != 0;
-  if (live.mlsd && live.hostType.empty()) {
-    // An MLSD reply has one format whatever the server; no detection needed.
-    transfer.settings.hostTypeId = HOST_MLSD;
-    transfer.detectHostType = false;
-  }
-
-  char error[CURL_ERROR_SIZE] = "";
-  // "*": a server that refuses SYST still lists; its greeting may tell.
-  struct curl_slist* quote = curl_slist_append(nullptr, "*SYST");
-  curl_easy_setopt(curl, CURLOPT_URL, live.url.c_str());
+void SetOptions(CURL* curl, const ServerUrl& url, const LiveSettings& live, Transfer& transfer,
+                curl_slist* quote, char* error) {
+  curl_easy_setopt(curl, CURLOPT_URL, url.forTransfer.c_str());
+  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp,ftps");
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
   curl_easy_setopt(curl, CURLOPT_QUOTE, quote);
   curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &OnReplyLine);
   curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &OnListingData);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+  curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);  // for the commands, to OnDebug only
+  curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &OnDebug);
+  curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &transfer);
   curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
   curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &OnProgress);
   curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
@@ -167,26 +213,43 @@ int DecodeLiveListing(const LiveSettings& live, DecodeSettings settings, NameCon
   if (!live.user.empty()) curl_easy_setopt(curl, CURLOPT_USERPWD, live.user.c_str());
   if (live.explicitTls) curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
   if (live.mlsd) curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "MLSD");
-  // Every wait is bounded: connecting, each server reply, and a stalled
-  // data connection (less than one byte a second for the whole timeout).
+  // Every wait is bounded: connecting and each server reply by libcurl, a
+  // transfer that stalls by OnProgress, the whole listing by --max-time.
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, live.timeoutSeconds);
   curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, live.timeoutSeconds);
   curl_easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, live.timeoutSeconds * 1000);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, live.timeoutSeconds);
+  if (live.maxSeconds > 0) curl_easy_setopt(curl, CURLOPT_TIMEOUT, live.maxSeconds);
+}
 
+}  // namespace
+
+int DecodeLiveListing(DecodeContext& context, const ServerUrl& url, const LiveSettings& live) {
+  curl_global_init(CURL_GLOBAL_DEFAULT);
+  CURL* curl = curl_easy_init();
+  if (curl == nullptr) {
+    Warn("cannot start libcurl");
+    return kExitNetwork;
+  }
+  InputDecoder decoder(context, url.shown, {live.hostType, live.mlsd, {}, {}});
+  Transfer transfer;
+  transfer.context = &context;
+  transfer.live = &live;
+  transfer.decoder = &decoder;
+  transfer.showProgress = !live.quiet && isatty(STDERR_FILENO) != 0;
+  char error[CURL_ERROR_SIZE] = "";
+  // "*": a server that refuses SYST still lists; its greeting may tell.
+  curl_slist* quote = curl_slist_append(nullptr, "*SYST");
+  SetOptions(curl, url, live, transfer, quote, error);
+
+  const auto started = Clock::now();
   const CURLcode result = curl_easy_perform(curl);
-  Finish(transfer);
+  Finish(transfer, result == CURLE_OK);
   curl_slist_free_all(quote);
   curl_easy_cleanup(curl);
   curl_global_cleanup();
-  if (result != CURLE_OK) {
-    std::cerr << "qorda-ls: " << live.url << ": " << curl_easy_strerror(result);
-    if (error[0] != '\0') std::cerr << " (" << error << ")";
-    std::cerr << '\n';
-    return kExitNetwork;
-  }
-  return 0;
+  if (result == CURLE_OK) return 0;
+  Warn(url.shown + ": " + FailureText(transfer, result, error, Clock::now() - started));
+  return kExitNetwork;
 }
 
 }  // namespace qorda::ls

@@ -4,12 +4,12 @@
 //   qorda-ls --host-type "IBM MVS" --format json < listing.txt
 //   qorda-ls ftp://ftp.example.org/pub/
 
+#include <fmt/format.h>
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iostream>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,122 +19,95 @@
 #include "host_types.h"
 #include "listing_decoder.h"
 #include "live_listing.h"
+#include "output.h"
 #include "qordahosts.h"
+#include "server_url.h"
 
 namespace {
 
-using qorda::ls::OutputFormat;
-
-constexpr int kExitUsage = 2;
-constexpr int kExitUnreadableInput = 1;
+using namespace qorda::ls;
 
 struct Options {
   std::vector<std::string> inputs;
   std::string hostType;
   std::string greeting;
   std::string syst;
-  std::string currentDirectory;
-  std::string datasetPrefix;
+  DecodeSettings decode;
   OutputFormat format = OutputFormat::kTable;
-  bool all = false;
   std::string encoding;
   bool listHostTypes = false;
   uint32_t filter = 0xFFFFFFFF;
-  qorda::ls::LiveSettings live;
+  LiveSettings live;
 };
 
 int UsageError(const std::string& message) {
-  std::cerr << "qorda-ls: " << message << "\nTry 'qorda-ls --help'.\n";
+  Warn(message + "\nTry 'qorda-ls --help'.");
   return kExitUsage;
 }
 
-// The host type of saved listings: AUTO refined by the greeting and then the
-// SYST reply, as a client refines it. Each detector keeps a type other than
-// AUTO, so the greeting, read first, wins.
-int32_t DetectHostType(const Options& options) {
-  int32_t id = HOST_TYPE_BASE;
-  const char* reason = "AUTO: nothing detected";
-  if (!options.greeting.empty()) {
-    const int32_t detected = QORDA_DoAutoCheck(options.greeting.c_str(), id);
-    if (detected != id) reason = "detected from the greeting";
-    id = detected;
-  }
-  if (!options.syst.empty()) {
-    const int32_t detected = QORDA_DetectFromSystString(options.syst.c_str(), id);
-    if (detected != id) reason = "detected from the SYST reply";
-    id = detected;
-  }
-  std::cerr << "qorda-ls: host type " << qorda::ls::DescribeHostType(id) << " (" << reason << ")\n";
-  return id;
-}
-
 int ListHostTypes(const Options& options) {
-  std::printf("%-8s  %-4s  %-10s  %s\n", "POSITION", "ID", "MASK", "NAME");
+  Output out(STDOUT_FILENO);
+  out.Append(fmt::format("{:<8}  {:<4}  {:<10}  {}\n", "POSITION", "ID", "MASK", "NAME"));
   for (const auto& item : qorda::ls::ListHostTypes(options.filter)) {
-    std::printf("%-8d  %-4d  0x%08x  %s\n", item.position, item.hostTypeId, item.mask,
-                item.name.c_str());
+    out.Append(fmt::format("{:<8}  {:<4}  0x{:08x}  {}\n", item.position, item.hostTypeId,
+                           item.mask, item.name));
   }
+  out.Flush();
   return 0;
 }
 
-int Decode(const Options& options, std::optional<int32_t> givenHostType) {
-  std::unique_ptr<qorda::ls::NameConverter> names;
+int Decode(const Options& options, const std::vector<ServerUrl>& urls) {
+  std::unique_ptr<NameConverter> names;
   try {
-    names = std::make_unique<qorda::ls::NameConverter>(options.encoding);
+    names = std::make_unique<NameConverter>(options.encoding);
   } catch (const std::invalid_argument& error) {
     return UsageError(error.what());
   }
-  qorda::ls::DecodeSettings settings{givenHostType.value_or(HOST_TYPE_BASE),
-                                     options.currentDirectory, options.datasetPrefix,
-                                     options.format, options.all};
-  qorda::ls::OutputBuffer out{stdout, {}};
-  qorda::ls::AppendHeading(options.format, out.text);
-
-  std::vector<std::string> inputs = options.inputs;
-  if (inputs.empty()) inputs.push_back("-");
-  std::optional<int32_t> fileHostType = givenHostType;
+  Output out(STDOUT_FILENO);
+  RowWriter rows(options.format, out);
+  rows.Heading();
+  DecodeContext context{options.decode, *names, out, rows, {}};
+  const HostTypeEvidence fileEvidence{options.live.hostType, false, options.greeting, options.syst};
   int status = 0;
-  for (const std::string& input : inputs) {
-    if (qorda::ls::IsServerUrl(input)) {
-      qorda::ls::LiveSettings live = options.live;
-      live.url = input;
-      const int liveStatus = qorda::ls::DecodeLiveListing(live, settings, *names, out);
-      if (liveStatus != 0) status = liveStatus;
-      continue;
-    }
-    if (!fileHostType) fileHostType = DetectHostType(options);
-    settings.hostTypeId = *fileHostType;
-    if (input == "-") {
-      qorda::ls::DecodeListing(std::cin, "-", settings, *names, out);
-      continue;
-    }
-    std::ifstream file(input, std::ios::binary);
-    if (!file) {
-      out.Flush();
-      std::cerr << "qorda-ls: " << input << ": " << std::strerror(errno) << '\n';
-      if (status == 0) status = kExitUnreadableInput;
-      continue;
-    }
-    qorda::ls::DecodeListing(file, input, settings, *names, out);
-    if (file.bad()) {
-      out.Flush();
-      std::cerr << "qorda-ls: " << input << ": read error\n";
-      if (status == 0) status = kExitUnreadableInput;
-    }
+  size_t urlIndex = 0;
+  for (const std::string& input : options.inputs) {
+    const int inputStatus = LooksLikeUrl(input)
+                                ? DecodeLiveListing(context, urls[urlIndex++], options.live)
+                                : DecodeFile(context, input, fileEvidence);
+    status = std::max(status, inputStatus);
   }
   out.Flush();
   return status;
 }
 
+// Checks what CLI11 cannot before anything is read or connected.
+int CheckOptions(Options& options, std::vector<ServerUrl>& urls) {
+  if (options.inputs.empty()) options.inputs.push_back("-");
+  for (const std::string& input : options.inputs) {
+    if (!LooksLikeUrl(input)) continue;
+    urls.push_back(ParseServerUrl(input));
+    if (!urls.back().problem.empty()) return UsageError(urls.back().problem);
+  }
+  if (options.hostType.empty()) return 0;
+  options.live.hostType = HostTypeFromArgument(options.hostType);
+  if (options.live.hostType) return 0;
+  std::string message = "unknown host type '" + options.hostType + "'; closest names:";
+  for (const std::string& name : ClosestHostTypeNames(options.hostType, 5)) {
+    message += "\n  " + name;
+  }
+  return UsageError(message);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
   Options options;
   CLI::App app{
       "Decodes FTP directory listings line by line, as an FTP client using qordahosts does, and "
       "prints one row per entry. Inputs are LIST replies saved as text, or a server's URL "
-      "(ftp://[user[:password]@]host[:port]/path/, ftps://...) to list it live.",
+      "(ftp://[user[:password]@]host[:port]/path/, ftps://...) to list it live. Exit status: 0; "
+      "1 when an input could not be read; 2 on a usage error; 3 when a server could not be "
+      "listed; 4 when the output could not be written.",
       "qorda-ls"};
   app.set_version_flag("--version", "qorda-ls " QORDA_VERSION);
   app.add_option("inputs", options.inputs,
@@ -144,12 +117,16 @@ int main(int argc, char** argv) {
                  "6012; default AUTO, refined by --greeting and --syst or by the server");
   app.add_option("--greeting", options.greeting, "The server's greeting, to detect the host type");
   app.add_option("--syst", options.syst, "The server's reply to SYST, to detect the host type");
-  app.add_option("--cwd", options.currentDirectory, "Current remote directory (IBM mainframes)");
-  app.add_option("--prefix", options.datasetPrefix, "Data set prefix (IBM mainframes)");
+  app.add_option("--cwd", options.decode.currentDirectory,
+                 "Current remote directory (IBM mainframes)");
+  app.add_option("--prefix", options.decode.datasetPrefix, "Data set prefix (IBM mainframes)");
   std::string formatName = "table";
-  app.add_option("-f,--format", formatName, "Output: table (default), json (JSON Lines), csv")
+  app.add_option("-f,--format", formatName,
+                 "Output: table (default), json (JSON Lines), csv; control characters in names "
+                 "are written escaped (\\x1b) in the table and in CSV")
       ->transform(CLI::IsMember({"table", "json", "csv"}, CLI::ignore_case));
-  app.add_flag("-a,--all", options.all, "Also show the lines that are no entry, marked");
+  app.add_flag("-a,--all", options.decode.showNonEntries,
+               "Also show the lines that are no entry, marked");
   app.add_option("--encoding", options.encoding,
                  "Code page of the names (any iconv name: cp1252, cp437, latin1, ebcdic-us...); "
                  "default: UTF-8 when valid, else cp1252");
@@ -164,8 +141,13 @@ int main(int argc, char** argv) {
   live->add_flag("--ssl", options.live.explicitTls, "Require TLS on ftp:// (AUTH TLS)");
   live->add_flag("--mlsd", options.live.mlsd, "List with MLSD and decode as MLSD");
   live->add_option("--timeout", options.live.timeoutSeconds,
-                   "Seconds any network wait may last (default 30)")
-      ->check(CLI::PositiveNumber);
+                   "Seconds any wait may last: connecting, each reply, a transfer that stalls "
+                   "(1 to 3600, default 30)")
+      ->check(CLI::Range(1L, kMaxTimeoutSeconds));
+  live->add_option("--max-time", options.live.maxSeconds,
+                   "Seconds the whole listing may last, however steadily data comes (1 to "
+                   "604800; default: no bound)")
+      ->check(CLI::Range(1L, kMaxTotalSeconds));
   live->add_flag("-q,--quiet", options.live.quiet, "No progress on standard error");
 
   try {
@@ -179,19 +161,7 @@ int main(int argc, char** argv) {
       {"table", OutputFormat::kTable}, {"json", OutputFormat::kJson}, {"csv", OutputFormat::kCsv}};
   options.format = formats.at(formatName);
   if (options.listHostTypes) return ListHostTypes(options);
-  std::optional<int32_t> givenHostType;
-  if (!options.hostType.empty()) {
-    givenHostType = qorda::ls::HostTypeFromArgument(options.hostType);
-    if (!givenHostType) {
-      std::string message = "unknown host type '" + options.hostType + "'; closest names:";
-      for (const std::string& name : qorda::ls::ClosestHostTypeNames(options.hostType, 5)) {
-        message += "\n  " + name;
-      }
-      return UsageError(message);
-    }
-    std::cerr << "qorda-ls: host type " << qorda::ls::DescribeHostType(*givenHostType)
-              << " (from --host-type)\n";
-    options.live.hostType = options.hostType;
-  }
-  return Decode(options, givenHostType);
+  std::vector<ServerUrl> urls;
+  if (const int status = CheckOptions(options, urls); status != 0) return status;
+  return Decode(options, urls);
 }

@@ -10,11 +10,10 @@ namespace {
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
+std::string AsciiBytes() {
+  std::string bytes;
+  for (char c = 1; c < 0x7F; ++c) bytes += c;
+  return bytes + '\x7F';
 }
 
 }  // namespace
@@ -25,6 +24,9 @@ NameConverter::NameConverter(const std::string& codePage)
     throw std::invalid_argument("unknown encoding '" + codePage + "'");
   }
   if (codePage.empty()) strictUtf8_ = iconv_open("UTF-8", "UTF-8");
+  // EBCDIC and the like map ASCII bytes elsewhere and always go through iconv.
+  const std::string ascii = AsciiBytes();
+  asciiIsIdentity_ = ToUtf8ByIconv(ascii) == ascii;
 }
 
 NameConverter::~NameConverter() {
@@ -32,10 +34,7 @@ NameConverter::~NameConverter() {
   if (strictUtf8_ != kNoConverter) iconv_close(strictUtf8_);
 }
 
-std::string_view NameConverter::ToUtf8(std::string_view text) {
-  // Most names are ASCII, which reads the same in every code page iconv offers
-  // here except EBCDIC; skip the conversion for them unless one was asked for.
-  if (strictUtf8_ != kNoConverter && IsAscii(text)) return text;
+std::string_view NameConverter::ToUtf8ByIconv(std::string_view text) {
   if (strictUtf8_ != kNoConverter && Convert(strictUtf8_, text, false)) return converted_;
   Convert(fromCodePage_, text, true);
   return converted_;

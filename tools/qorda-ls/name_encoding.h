@@ -21,8 +21,15 @@ class NameConverter {
   NameConverter(const NameConverter&) = delete;
   NameConverter& operator=(const NameConverter&) = delete;
 
-  // The UTF-8 form of text, valid for the next call.
-  std::string_view ToUtf8(std::string_view text);
+  // The UTF-8 form of text, valid until the next call. ASCII text, the
+  // usual name, is its own UTF-8 form in every ASCII-based code page and
+  // skips iconv: isAscii says so, from the caller's look at its bytes.
+  std::string_view ToUtf8(std::string_view text, bool isAscii) {
+    if (isAscii && asciiIsIdentity_) return text;
+    return ToUtf8ByIconv(text);
+  }
+  // The general path, for every text.
+  std::string_view ToUtf8ByIconv(std::string_view text);
 
  private:
   bool Convert(iconv_t converter, std::string_view text, bool replaceInvalid);
@@ -30,6 +37,7 @@ class NameConverter {
   iconv_t fromCodePage_;
   iconv_t strictUtf8_ = reinterpret_cast<iconv_t>(-1);  // validates in the default mode
   std::string converted_;
+  bool asciiIsIdentity_ = false;  // the code page maps ASCII to itself
 };
 
 }  // namespace qorda::ls
