@@ -71,8 +71,8 @@ int32_t DecodeLine(ListingEntry& entry, const char* line, int32_t hostTypeId,
   // rather than into registers held across the calls below.
   LineInput input = {.text = line,
                      .length = 0,
-                     .copy = nullptr,
                      .hostTypeId = hostTypeId,
+                     .copy = nullptr,
                      .currentDirectory = currentDirectory != nullptr ? currentDirectory : "",
                      .datasetPrefix = datasetPrefix != nullptr ? datasetPrefix : "",
                      .state = state};

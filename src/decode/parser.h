@@ -46,11 +46,11 @@ struct LineInput {
   // copy is set.
   const char* text;
   int length;
+  int32_t hostTypeId;
   // The same bytes in the decoder's own buffer, terminated, which the
   // parser may cut in place ('\0' behind a name field); null on a route
   // that reads the caller's text in place.
   char* copy;
-  int32_t hostTypeId;
   const char* currentDirectory;  // never null; "" when the caller has none
   const char* datasetPrefix;     // never null; "" when the caller has none
   // The listing's state, which the AS/400 and Stratus VOS parsers read and

@@ -69,8 +69,8 @@ void ParseEveryPrefix(std::string_view line, int32_t hostType) {
     ListingState state = gListingState;
     const LineInput input = {.text = block.get(),
                              .length = static_cast<int>(length),
-                             .copy = route.readsInPlace ? nullptr : block.get(),
                              .hostTypeId = hostType,
+                             .copy = route.readsInPlace ? nullptr : block.get(),
                              .currentDirectory = "",
                              .datasetPrefix = "",
                              .state = state};
