@@ -30,7 +30,7 @@ namespace qorda {
 
 // The host type ids of one row, zero after the last; iterates over the ids.
 struct HostTypeIds {
-  static constexpr int kMax = 11;
+  static constexpr int kMax = 11;  // the Unix row's count
   int32_t ids[kMax];
 
   constexpr const int32_t* begin() const { return ids; }
