@@ -1,14 +1,15 @@
 // QORDA_DecodeLine: the frame every listing line passes through, whatever
-// its dialect: clear, copy and trim (or, for a parser that only reads,
-// trim in place), read a Unix permission string, run one parser, bring the
-// date into range.
+// its dialect: clear, copy and trim (or, for a route that reads in place,
+// trim in place), read a Unix permission string, run the one parser that
+// the routes table (decode/routes.h) gives the host type, bring the date
+// into range.
 #include "decode/decode_line.h"
 
 #include <bit>
 #include <cstdint>
 #include <cstring>
 
-#include "decode/dispatch.h"
+#include "decode/routes.h"
 #include "scan/text.h"
 
 namespace qorda {
@@ -60,34 +61,50 @@ void NormaliseDate(ListingEntry& entry) {
   if (entry.day > 31) entry.day = 31;
 }
 
+// Zero at load, which is ListingState{}; nothing resets it. What feeds it
+// and why it is not locked: decode_line.h.
+ListingState gListingState;
+
+int32_t DecodeLine(ListingEntry& entry, const char* line, int32_t hostTypeId,
+                   const char* currentDirectory, const char* datasetPrefix, ListingState& state) {
+  // Built first, so that the caller's arguments go straight to the stack
+  // rather than into registers held across the calls below.
+  LineInput input = {.text = line,
+                     .length = 0,
+                     .hostTypeId = hostTypeId,
+                     .copy = nullptr,
+                     .currentDirectory = currentDirectory != nullptr ? currentDirectory : "",
+                     .datasetPrefix = datasetPrefix != nullptr ? datasetPrefix : "",
+                     .state = state};
+  ClearRecord(entry);
+  if (line == nullptr) return 0;
+
+  const std::size_t reach = strnlen(line, kMaxLineLength);
+  const Route& route = RouteFor(hostTypeId);
+  char buffer[kMaxLineLength + 1];
+  if (route.readsInPlace) {
+    // Read where the caller keeps the line. Besides saving the copy, this
+    // spares the parser's wide loads the wait for a copy's stores still in
+    // flight, which the processor cannot forward to a load spanning two.
+    input.length = static_cast<int>(TrimmedLength(line, reach));
+  } else {
+    std::memcpy(buffer, line, reach);
+    input.length = StripKnownLength(buffer, reach);
+    input.text = input.copy = buffer;
+  }
+  ReadPermissions(entry, input.text, input.length);
+  const int nameLength = route.parse(entry, input);
+  NormaliseDate(entry);
+  entry.name[sizeof entry.name - 1] = '\0';  // a guard only: parsers cut names shorter
+  return nameLength;
+}
+
 }  // namespace qorda
 
 extern "C" int32_t QORDA_CALL QORDA_DecodeLine(ListingEntry* entry, const char* line,
                                                int32_t hostTypeId, const char* currentDirectory,
                                                const char* datasetPrefix) {
   if (entry == nullptr) return 0;
-  qorda::ClearRecord(*entry);
-  if (line == nullptr) return 0;
-
-  const std::size_t reach = strnlen(line, qorda::kMaxLineLength);
-  int nameLength = 0;
-  if (const qorda::InPlaceParser parse = qorda::InPlaceParserFor(hostTypeId)) {
-    // Read where the caller keeps the line. Besides saving the copy, this
-    // spares the parser's wide loads the wait for a copy's stores still in
-    // flight, which the processor cannot forward to a load spanning two.
-    const auto length = static_cast<int>(qorda::TrimmedLength(line, reach));
-    qorda::ReadPermissions(*entry, line, length);
-    nameLength = parse(*entry, line, length, hostTypeId);
-  } else {
-    char copy[qorda::kMaxLineLength + 1];
-    std::memcpy(copy, line, reach);
-    const int length = qorda::StripKnownLength(copy, reach);
-    qorda::ReadPermissions(*entry, copy, length);
-    nameLength = qorda::DispatchLine(*entry, copy, length, hostTypeId,
-                                     currentDirectory != nullptr ? currentDirectory : "",
-                                     datasetPrefix != nullptr ? datasetPrefix : "");
-  }
-  qorda::NormaliseDate(*entry);
-  entry->name[sizeof entry->name - 1] = '\0';  // a guard only: parsers cut names shorter
-  return nameLength;
+  return qorda::DecodeLine(*entry, line, hostTypeId, currentDirectory, datasetPrefix,
+                           qorda::gListingState);
 }

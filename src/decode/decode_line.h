@@ -1,11 +1,31 @@
+// The decoder frame: the internal entry behind QORDA_DecodeLine, the
+// process-wide listing state, and the steps every line passes through
+// whatever its route.
 #pragma once
 
 #include <cstddef>
 #include <cstring>
 
+#include "decode/parser.h"
 #include "qordahosts.h"
 
 namespace qorda {
+
+// The listing state behind QORDA_DecodeLine: one for the whole process,
+// fed by every AS/400 and Stratus VOS line decoded through it, tied to no
+// connection or listing, and not locked. The caller therefore decodes the
+// lines of one listing in order, one listing at a time, from one thread.
+extern ListingState gListingState;
+
+// QORDA_DecodeLine with the listing state the caller keeps: clears the
+// record, trims the line (in a private copy, or in place for a route that
+// reads in place), reads a leading permission string, runs the host type's
+// parser, brings the date into range and returns the name's length. line,
+// currentDirectory and datasetPrefix may be null. ListingState is a plain
+// value: a caller that must leave a listing's state as it found it decodes
+// with a copy.
+int32_t DecodeLine(ListingEntry& entry, const char* line, int32_t hostTypeId,
+                   const char* currentDirectory, const char* datasetPrefix, ListingState& state);
 
 // Zeroes the whole record. GCC expands a memset of constant size into rep
 // stosq, whose start-up, and the stall of the stores that follow it into

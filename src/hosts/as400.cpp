@@ -13,21 +13,6 @@
 namespace qorda {
 namespace {
 
-// Member memory. A member line ('*MEM  MYFILE.FILE/MYMEMBER.MBR') shows no
-// date, time or size of its own; it takes those of the line decoded before
-// it, which is its file's line when a listing is decoded in order. Fed by
-// every star-shape line that is no member (date and time) and by every line
-// that reaches the size column (size); read by star-shape member lines. One
-// record for the whole process, zero at load and never reset, tied to no
-// connection or listing, and not locked: the caller decodes the lines of one
-// listing in order, one listing at a time, from one thread.
-struct As400MemberMemory {
-  uint16_t year;
-  uint8_t month, day, hour, minute, second;
-  int64_t size;
-};
-As400MemberMemory gAs400MemberMemory = {};
-
 struct DateOrderRow {
   int32_t hostTypeId;
   uint32_t order;
@@ -79,28 +64,31 @@ const char* StartOfWordBefore(const char* line, const char* next) {
   return *at == ' ' ? at + 1 : at;
 }
 
-void RecallMember(ListingEntry& entry) {
-  entry.year = gAs400MemberMemory.year;
-  entry.month = gAs400MemberMemory.month;
-  entry.day = gAs400MemberMemory.day;
-  entry.hour = gAs400MemberMemory.hour;
-  entry.minute = gAs400MemberMemory.minute;
-  entry.second = gAs400MemberMemory.second;
-  entry.size = gAs400MemberMemory.size;
+using MemberMemory = ListingState::As400Member;
+
+void RecallMember(ListingEntry& entry, const MemberMemory& memory) {
+  entry.year = memory.year;
+  entry.month = memory.month;
+  entry.day = memory.day;
+  entry.hour = memory.hour;
+  entry.minute = memory.minute;
+  entry.second = memory.second;
+  entry.size = memory.size;
 }
 
-void RememberDateAndTime(const ListingEntry& entry) {
-  gAs400MemberMemory.year = entry.year;
-  gAs400MemberMemory.month = entry.month;
-  gAs400MemberMemory.day = entry.day;
-  gAs400MemberMemory.hour = entry.hour;
-  gAs400MemberMemory.minute = entry.minute;
-  gAs400MemberMemory.second = entry.second;
+void RememberDateAndTime(MemberMemory& memory, const ListingEntry& entry) {
+  memory.year = entry.year;
+  memory.month = entry.month;
+  memory.day = entry.day;
+  memory.hour = entry.hour;
+  memory.minute = entry.minute;
+  memory.second = entry.second;
 }
 
 // 'size date time *TYPE name': the three words in front of the "*" are read
-// backwards from it.
-void ReadStarShape(ListingEntry& entry, char* line, const char* end, char* star, uint32_t order) {
+// backwards from it. Returns the name's length.
+int ReadStarShape(ListingEntry& entry, char* line, const char* end, char* star, uint32_t order,
+                  MemberMemory& memory) {
   const char* type = star + 1;
   if (IsDirectoryType(type)) entry.kind = KIND_DIRECTORY;
   char* name = star;
@@ -108,14 +96,14 @@ void ReadStarShape(ListingEntry& entry, char* line, const char* end, char* star,
   while (*name == ' ' || *name == '\t') ++name;
 
   if (IsType(type, "MEM")) {
-    RecallMember(entry);
+    RecallMember(entry, memory);
   } else {
     const char* time = StartOfWordBefore(line, star);
     ParseTimeOfDay(entry, time);
     const char* date = StartOfWordBefore(line, time);
     ParseDate(entry, date, order);
     entry.size = ScanInt64(StartOfWordBefore(line, date));
-    RememberDateAndTime(entry);
+    RememberDateAndTime(memory, entry);
   }
 
   // 'QOpenSys/' is a directory; '/home/user/notes.txt' and
@@ -125,26 +113,24 @@ void ReadStarShape(ListingEntry& entry, char* line, const char* end, char* star,
   if (length > 0 && name[length - 1] == '/') name[--length] = '\0';
   std::size_t lastPart = length;
   while (lastPart > 0 && name[lastPart - 1] != '/') --lastPart;
-  CopyName(entry, name + lastPart, length - lastPart);
+  return CopyName(entry, name + lastPart, length - lastPart);
 }
 
-// False for a member line, which these shapes drop.
-bool ReadColumnShape(ListingEntry& entry, const ColumnLine& line, const ColumnShape& shape,
-                     uint32_t order) {
+// A line of the column shapes that is no member. Returns the name's length.
+int ReadColumnShape(ListingEntry& entry, const ColumnLine& line, const ColumnShape& shape,
+                    uint32_t order) {
   const char* type = ColumnText(line, shape.type);
-  if (IsType(type, "MEM")) return false;
   if (IsDirectoryType(type)) entry.kind = KIND_DIRECTORY;
   ParseDate(entry, ColumnText(line, shape.date), order);
   ParseTimeOfDay(entry, ColumnText(line, shape.time));
   const char* name = ColumnText(line, shape.name);
-  CopyName(entry, name, static_cast<std::size_t>(line.text + line.length - name));
-  return true;
+  return CopyName(entry, name, static_cast<std::size_t>(line.text + line.length - name));
 }
 
 // A size that reaches column 20 ('123456789' in columns 12 to 20) is the word
 // that covers that column. The line is longer than 51 and whole up to its
 // name, so columns 1 to 20 are read directly.
-void ReadSizeColumn(ListingEntry& entry, const char* line) {
+void ReadSizeColumn(ListingEntry& entry, const char* line, MemberMemory& memory) {
   if (line[20] != ' ') {
     int start = 1;
     for (int column = 20; column >= 1; --column) {
@@ -155,22 +141,29 @@ void ReadSizeColumn(ListingEntry& entry, const char* line) {
     }
     entry.size = ScanInt64(line + start);
   }
-  gAs400MemberMemory.size = entry.size;
+  memory.size = entry.size;
 }
 
 }  // namespace
 
-void ParseAs400(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
-  const uint32_t order = DateOrderFor(hostTypeId);
-  if (length <= 51) return;
-  const char* const end = line + length;
+int ParseAs400(ListingEntry& entry, const LineInput& in) {
+  const uint32_t order = DateOrderFor(in.hostTypeId);
+  if (in.length <= 51) return 0;
+  char* const line = in.copy;
+  const char* const end = line + in.length;
+  MemberMemory& memory = in.state.as400Member;
+  int nameLength;
   if (const char* star = FindByte(line + 16, end, '*'); star != end) {
-    ReadStarShape(entry, line, end, line + (star - line), order);
+    nameLength = ReadStarShape(entry, line, end, line + (star - line), order, memory);
   } else {
+    const ColumnLine columns = {line, in.length};
     const ColumnShape& shape = line[26] == '/' ? kSlashShape : kPlainShape;
-    if (!ReadColumnShape(entry, {line, length}, shape, order)) return;
+    // These shapes drop member lines, which then feed nothing.
+    if (IsType(ColumnText(columns, shape.type), "MEM")) return 0;
+    nameLength = ReadColumnShape(entry, columns, shape, order);
   }
-  ReadSizeColumn(entry, line);
+  ReadSizeColumn(entry, line, memory);
+  return nameLength;
 }
 
 }  // namespace qorda

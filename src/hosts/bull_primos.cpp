@@ -55,10 +55,11 @@ void ReadGcosDate(ListingEntry& entry, const char* date) {
 
 }  // namespace
 
-void ParseBullGcos(ListingEntry& entry, char* line) {
+int ParseBullGcos(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   char* name = LastWord(line);
   if (name != line) name[-1] = '\0';
-  if (std::strlen(line) <= 3 || *name == '\0') return;
+  if (std::strlen(line) <= 3 || *name == '\0') return 0;
 
   if (const char* sizeText = NthWord(line, 6)) entry.size = ScanInt64(sizeText);
   const char* permissions = NthWord(line, 3);
@@ -72,38 +73,45 @@ void ParseBullGcos(ListingEntry& entry, char* line) {
   // above but get no name.
   if (std::strncmp(line, " d ", 3) == 0) {
     entry.kind = KIND_DIRECTORY;
-    CopyName(entry, name);
-  } else if (std::strncmp(line, " - ", 3) == 0) {
-    CopyName(entry, name);
+    return CopyName(entry, name);
   }
+  if (std::strncmp(line, " - ", 3) == 0) return CopyName(entry, name);
+  return 0;
 }
 
-void ParseBullCp6(ListingEntry& entry, char* line) {
-  if (std::strlen(line) <= 44) return;
+int ParseBullCp6(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (in.length <= 44) return 0;
   // The heading "... Last modified ..." and the summary "... files listed".
-  if (FindText(line, "t modified") != nullptr || FindText(line, "s listed") != nullptr) return;
-  if (CharAt(line, 2) == ':') return;
+  if (FindText(line, "t modified") != nullptr || FindText(line, "s listed") != nullptr) return 0;
+  if (CharAt(line, 2) == ':') return 0;
 
   char* name = TextAt(line, 43);
   while (*name == ' ') ++name;
   char* end = name;
   while (*end != '\0' && *end != ' ') ++end;
   *end = '\0';
-  CopyName(entry, name);
+  return CopyName(entry, name, static_cast<std::size_t>(end - name));
 }
 
-void ParsePrimos(ListingEntry& /*entry*/, char* /*line*/) {}
+int ParsePrimos(ListingEntry& /*entry*/, const LineInput& /*in*/) {
+  return 0;
+}
 
-void ParseNameList(ListingEntry& entry, char* line) {
-  CopyName(entry, line);
-  if (char* blank = std::strchr(entry.name, ' ')) *blank = '\0';
-  std::size_t length = std::strlen(entry.name);
+int ParseNameList(ListingEntry& entry, const LineInput& in) {
+  std::size_t length = static_cast<std::size_t>(CopyName(entry, in.copy));
+  if (char* blank = std::strchr(entry.name, ' ')) {
+    *blank = '\0';
+    length = static_cast<std::size_t>(blank - entry.name);
+  }
   if (length > 0 && entry.name[length - 1] == '/') entry.kind = KIND_DIRECTORY;
   // Blanks inside a name come encoded, since a literal blank ends it.
   while (char* encoded = FindText(entry.name, "%20")) {
     *encoded = ' ';
     std::memmove(encoded + 1, encoded + 3, std::strlen(encoded + 3) + 1);
+    length -= 2;
   }
+  return static_cast<int>(length);
 }
 
 }  // namespace qorda

@@ -20,10 +20,6 @@ constexpr const char* kGcos6OsHeadings[] = {"Directory:", "Time:", "Record CI", 
 // 'PATH= /PAYROLL/PUB/', '... SIZE  TYP ...', '--------'.
 constexpr const char* kHp3000Headings[] = {"PATH=", "SIZE  TY", "-------"};
 
-int LengthOf(const char* line) {
-  return static_cast<int>(std::strlen(line));
-}
-
 // Writes a terminator at the first blank; the text after it, or null when
 // there is no blank.
 char* CutAtBlank(char* text) {
@@ -45,23 +41,25 @@ const char* TwoBefore(const char* line, const char* found) {
   return found - line >= 2 ? found - 2 : line;
 }
 
-// Appends text to the entry's name, cut to fit.
-void AppendToName(ListingEntry& entry, const char* text) {
-  std::size_t used = std::strlen(entry.name);
-  if (used >= kMaxNameLength) return;
-  std::size_t room = kMaxNameLength - used;
+// Appends text to the entry's name, of length used, cut to fit; returns
+// the name's new length.
+int AppendToName(ListingEntry& entry, int used, const char* text) {
+  if (static_cast<std::size_t>(used) >= kMaxNameLength) return used;
+  std::size_t room = kMaxNameLength - static_cast<std::size_t>(used);
   std::size_t length = strnlen(text, room);
   std::memcpy(entry.name + used, text, length);
   entry.name[used + length] = '\0';
+  return used + static_cast<int>(length);
 }
 
 }  // namespace
 
-void ParseAosVs(ListingEntry& entry, char* line) {
-  if (CharAt(line, 0) == ' ') return;
-  if (LengthOf(line) > 44) entry.size = ScanInt64(TextAt(line, 44));
+int ParseAosVs(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (CharAt(line, 0) == ' ') return 0;
+  if (in.length > 44) entry.size = ScanInt64(TextAt(line, 44));
   char* rest = CutAtBlank(line);
-  CopyName(entry, line);
+  const int nameLength = CopyName(entry, line);
   if (rest == nullptr) rest = line;
 
   if (FindText(rest, " DIR ") || FindText(rest, " CPD ") || FindText(rest, " LDU ")) {
@@ -76,12 +74,14 @@ void ParseAosVs(ListingEntry& entry, char* line) {
     entry.year = static_cast<uint16_t>(ScanInt(TextAt(dash, 5)));
   }
   if (const char* colon = FindText(rest, ":")) ParseTimeOfDay(entry, TwoBefore(line, colon));
+  return nameLength;
 }
 
-void ParseGcos6Aix(ListingEntry& entry, char* line) {
-  if (LengthOf(line) <= 50) return;
-  if (FindText(line, "Directory:") || FindText(line, "Entry Name")) return;  // headings
-  if (CharAt(line, 11) == ' ' || CharAt(line, 9) == '*') return;
+int ParseGcos6Aix(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (in.length <= 50) return 0;
+  if (FindText(line, "Directory:") || FindText(line, "Entry Name")) return 0;  // headings
+  if (CharAt(line, 11) == ' ' || CharAt(line, 9) == '*') return 0;
   const char* type = TextAt(line, 25);
   if (StartsWithNoCase(type, "DIR")) {
     entry.kind = KIND_DIRECTORY;
@@ -90,31 +90,29 @@ void ParseGcos6Aix(ListingEntry& entry, char* line) {
   }
   char* name = TextAt(line, 11);
   CutAtBlank(name);
-  CopyName(entry, name);
+  return CopyName(entry, name);
 }
 
-void ParseGcos6Os(ListingEntry& entry, char* line) {
-  char* text = line;
+int ParseGcos6Os(ListingEntry& entry, const LineInput& in) {
+  char* text = in.copy;
   while (*text == ' ' || *text == '\t') ++text;
   for (const char* heading : kGcos6OsHeadings) {
-    if (StartsWith(text, heading)) return;
+    if (StartsWith(text, heading)) return 0;
   }
   // Every line past the headings states its type: a directory or a file.
   entry.kind = IsDirMarker(TextAt(text, 13)) ? KIND_DIRECTORY : KIND_FILE;
   entry.size = WrappingProduct(ScanInt(TextAt(text, 24)), ScanInt64(TextAt(text, 33)));
   CutAtBlank(text);
-  CopyName(entry, text);
+  return CopyName(entry, text);
 }
 
-void ParseUnisysA(ListingEntry& entry, char* line) {
+int ParseUnisysA(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   // 'Report for ...' heads the listing, '... Octets' sums it up.
-  if (FindText(line, "Report for") || FindText(line, " Octets")) return;
-  int length = LengthOf(line);
-  if (length <= 30) return;
-  if (std::strchr(line, ' ') == nullptr) {
-    CopyName(entry, line);
-    return;
-  }
+  if (FindText(line, "Report for") || FindText(line, " Octets")) return 0;
+  const int length = in.length;
+  if (length <= 30) return 0;
+  if (std::strchr(line, ' ') == nullptr) return CopyName(entry, line);
   // The size is right-aligned on column 56 and may reach to its left.
   if (length > 55 && IsDigit(CharAt(line, 56))) {
     int start = 56;
@@ -128,12 +126,13 @@ void ParseUnisysA(ListingEntry& entry, char* line) {
     if (const char* colon = FindText(dateText, ":")) ParseTimeOfDay(entry, colon - 2);
   }
   CutAtBlank(line);
-  CopyName(entry, line);
+  return CopyName(entry, line);
 }
 
-void ParseOs2200(ListingEntry& entry, char* line) {
-  int length = LengthOf(line);
-  if (length <= 51) return;
+int ParseOs2200(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  const int length = in.length;
+  if (length <= 51) return 0;
   ParseDate(entry, TextAt(line, 36), DATE_MONTH_FIRST);
   ParseTimeOfDay(entry, TextAt(line, 48));
   if (length > 57) entry.size = ScanInt64(TextAt(line, 56));
@@ -152,31 +151,30 @@ void ParseOs2200(ListingEntry& entry, char* line) {
   bool hasVersion = *version != ' ';
   if (hasVersion) CutAtBlank(version);
   CutAtBlank(line);
-  CopyName(entry, line);
-  if (hasVersion) {
-    AppendToName(entry, "/");
-    AppendToName(entry, version);
-  }
+  const int nameLength = CopyName(entry, line);
+  if (!hasVersion) return nameLength;
+  return AppendToName(entry, AppendToName(entry, nameLength, "/"), version);
 }
 
-void ParseHp3000(ListingEntry& entry, char* line) {
+int ParseHp3000(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   for (const char* heading : kHp3000Headings) {
-    if (FindText(line, heading)) return;
+    if (FindText(line, heading)) return 0;
   }
-  if (LengthOf(line) < 61) return;
+  if (in.length < 61) return 0;
   // A digit followed by white space at column 61 means the name leads the
   // line; otherwise the name is the column from 61 on.
   if (IsDigit(CharAt(line, 61)) && IsSpace(CharAt(line, 62))) {
     CutAtBlank(TextAt(line, 1));
-    CopyName(entry, line);
-  } else {
-    CopyName(entry, TextAt(line, 61));
+    return CopyName(entry, line);
   }
+  return CopyName(entry, TextAt(line, 61));
 }
 
-void ParseMusic(ListingEntry& entry, char* line) {
-  if (CharAt(line, 0) == ' ' || LengthOf(line) <= 60) return;
-  if (std::strchr(line, ' ') == nullptr) return;
+int ParseMusic(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (CharAt(line, 0) == ' ' || in.length <= 60) return 0;
+  if (std::strchr(line, ' ') == nullptr) return 0;
   entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 45)));
   entry.month = static_cast<uint8_t>(MonthFromName(TextAt(line, 47)));
   entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 50)));
@@ -184,11 +182,12 @@ void ParseMusic(ListingEntry& entry, char* line) {
   entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 56)));
   entry.size = WrappingProduct(ScanInt64(TextAt(line, 30)), 1024);  // kilobytes
   CutAtBlank(line);
-  CopyName(entry, line);
+  return CopyName(entry, line);
 }
 
-void ParseCdcCyber(ListingEntry& entry, char* line) {
-  if (CharAt(line, 0) != ' ') return;
+int ParseCdcCyber(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (CharAt(line, 0) != ' ') return 0;
   // The size field may hold separators ('1,234'); only its digits count.
   int64_t size = 0;
   for (int column = 11; column <= 21; ++column) {
@@ -205,10 +204,11 @@ void ParseCdcCyber(ListingEntry& entry, char* line) {
 
   *TextAt(line, 10) = '\0';
   Strip(line);
-  CopyName(entry, line);  // the leading blank belongs to the name
+  return CopyName(entry, line);  // the leading blank belongs to the name
 }
 
-void ParseR1000(ListingEntry& entry, char* line) {
+int ParseR1000(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   const char* rest = "";
   if (char* separator = std::strpbrk(line, " \t")) {
     *separator = '\0';
@@ -218,9 +218,9 @@ void ParseR1000(ListingEntry& entry, char* line) {
   if (FindText(rest, "DIRECTORY") || FindText(rest, "WORLD")) {
     entry.kind = KIND_DIRECTORY;
   } else if (FindText(rest, "SESSION")) {
-    return;  // sessions are objects of the running system, not listed
+    return 0;  // sessions are objects of the running system, not listed
   }
-  CopyName(entry, line);
+  return CopyName(entry, line);
 }
 
 }  // namespace qorda

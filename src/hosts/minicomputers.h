@@ -3,36 +3,37 @@
 // Cyber and the R1000.
 #pragma once
 
+#include "decode/parser.h"
 #include "qordahosts.h"
 
 namespace qorda {
 
 // 'REPORT.TXT          TXT   ...     1234  05-Mar-97 12:30:00'
-void ParseAosVs(ListingEntry& entry, char* line);
+int ParseAosVs(ListingEntry& entry, const LineInput& in);
 
 // Name at column 11, type word "DIR" or "LNK" at column 25.
-void ParseGcos6Aix(ListingEntry& entry, char* line);
+int ParseGcos6Aix(ListingEntry& entry, const LineInput& in);
 
 // Columns counted from the first non-blank; the size is records times the
 // record length at columns 24 and 33.
-void ParseGcos6Os(ListingEntry& entry, char* line);
+int ParseGcos6Os(ListingEntry& entry, const LineInput& in);
 
 // Name first, the size covering column 56, date and time from column 58.
-void ParseUnisysA(ListingEntry& entry, char* line);
+int ParseUnisysA(ListingEntry& entry, const LineInput& in);
 
 // Element, version at 16, type at 32, date at 36, time at 48, size at 56.
-void ParseOs2200(ListingEntry& entry, char* line);
+int ParseOs2200(ListingEntry& entry, const LineInput& in);
 
 // Only the file name, from either of the two report layouts.
-void ParseHp3000(ListingEntry& entry, char* line);
+int ParseHp3000(ListingEntry& entry, const LineInput& in);
 
 // Name first, kilobytes at column 30, date and time from column 45.
-void ParseMusic(ListingEntry& entry, char* line);
+int ParseMusic(ListingEntry& entry, const LineInput& in);
 
 // A blank-led ten-column name, size digits in columns 11 to 21.
-void ParseCdcCyber(ListingEntry& entry, char* line);
+int ParseCdcCyber(ListingEntry& entry, const LineInput& in);
 
 // Object name and its class words.
-void ParseR1000(ListingEntry& entry, char* line);
+int ParseR1000(ListingEntry& entry, const LineInput& in);
 
 }  // namespace qorda

@@ -187,10 +187,9 @@ Fact NextMlsdFact(const char*& cursor, const char* lineEnd) {
 
 }  // namespace
 
-int ParseMlsd(ListingEntry& entry, const char* line, int length, int32_t hostTypeId) {
-  (void)hostTypeId;
-  if (line == nullptr) return 0;
-  const char* const lineEnd = line + length;
+int ParseMlsd(ListingEntry& entry, const LineInput& in) {
+  const char* const line = in.text;
+  const char* const lineEnd = line + in.length;
   const char* cursor = line;
   int nameLength = 0;
   while (cursor != nullptr) {

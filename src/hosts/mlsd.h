@@ -2,8 +2,7 @@
 // entry's name. Only "modify", "size" and "type" are read.
 #pragma once
 
-#include <cstdint>
-
+#include "decode/parser.h"
 #include "qordahosts.h"
 
 namespace qorda {
@@ -34,9 +33,9 @@ inline constexpr MlsdFact MlsdFactTable[] = {
     {"", 0, MLSD_FACT_NONE},
 };
 
-// 'type=file;size=1234;modify=20230105123456; readme.txt', of the given
-// length; no byte past it is read, so the line need not be terminated.
-// Returns the name's length, 0 for no entry.
-int ParseMlsd(ListingEntry& entry, const char* line, int length, int32_t hostTypeId);
+// 'type=file;size=1234;modify=20230105123456; readme.txt'. Reads only the
+// line's text and no byte past its length, so its route reads in place: the
+// line need be neither copied nor terminated.
+int ParseMlsd(ListingEntry& entry, const LineInput& in);
 
 }  // namespace qorda

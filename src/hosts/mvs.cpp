@@ -45,12 +45,14 @@ DirectoryPrefix BuildDirectoryPrefix(const char* currentDirectory) {
   return prefix;
 }
 
-// USER.DATA.CNTL listed under 'USER.DATA' is shown as CNTL.
-void RemovePrefix(ListingEntry& entry, const DirectoryPrefix& prefix) {
-  if (entry.name[0] == '\0' || prefix.length == 0) return;
-  if (std::strncmp(entry.name, prefix.text, prefix.length) != 0) return;
-  std::size_t rest = std::strlen(entry.name) - prefix.length;
-  std::memmove(entry.name, entry.name + prefix.length, rest + 1);
+// USER.DATA.CNTL listed under 'USER.DATA' is shown as CNTL. Takes the
+// name's length and returns it after the cut.
+int RemovePrefix(ListingEntry& entry, int nameLength, const DirectoryPrefix& prefix) {
+  if (entry.name[0] == '\0' || prefix.length == 0) return nameLength;
+  if (std::strncmp(entry.name, prefix.text, prefix.length) != 0) return nameLength;
+  const int rest = nameLength - prefix.length;
+  std::memmove(entry.name, entry.name + prefix.length, static_cast<std::size_t>(rest) + 1);
+  return rest;
 }
 
 bool BeginsWithMigrated(const char* line) {
@@ -112,10 +114,12 @@ void ReadTimeAnchoredFields(ListingEntry& entry, const ColumnLine& line, const c
 }
 
 // The first width columns: a member name in a list without statistics.
-void CopyLeadingColumns(ListingEntry& entry, const ColumnLine& line, int width) {
+// The line must not have been cut. Returns the name's length.
+int CopyLeadingColumns(ListingEntry& entry, const ColumnLine& line, int width) {
   const int length = line.length < width ? line.length : width;
   std::memcpy(entry.name, line.text, length);
   entry.name[length] = '\0';
+  return length;
 }
 
 // Whether the line, which has not been cut, holds marker.
@@ -128,113 +132,107 @@ bool HasColumnMarkers(const ColumnLine& line) {
   return LineHolds(line, "Not Direct Acc") || LineHolds(line, " VSAM ");
 }
 
-void ReadMvsFields(ListingEntry& entry, const ColumnLine& line) {
+// Both return the name's length.
+int ReadMvsFields(ListingEntry& entry, const ColumnLine& line) {
   // 'WYOSPT 3420 ...': a six-character volume name, then the unit.
   const bool volumeFirst = ColumnChar(line, 6) == ' ' && ColumnChar(line, 7) != ' ';
   if (line.length > 50 && !volumeFirst && !BeginsWithMigrated(line.text)) {
     char* blank = std::strchr(line.text, ' ');
-    if (blank == nullptr) return;
+    if (blank == nullptr) return 0;
     *blank = '\0';
     const char* rest = blank + 1;
-    if (FindText(rest, "MIGRAT") != nullptr) return;
-    CopyName(entry, line.text);
+    if (FindText(rest, "MIGRAT") != nullptr) return 0;
+    const int nameLength = CopyName(entry, line.text);
     if (FindText(rest, " PO ") != nullptr) entry.kind = KIND_DIRECTORY;
     ReadTimeAnchoredFields(entry, line, rest);
-    return;
+    return nameLength;
   }
   if (line.length > 54 && !HasColumnMarkers(line)) {
-    if (ColumnChar(line, 0) == ' ') return;
+    if (ColumnChar(line, 0) == ' ') return 0;
     if (!LineHolds(line, "Lrecl")) {
       const ColumnSet columns = ChooseColumns(line);
       if (LineHolds(line, " PO ")) {
         ReadColumnDate(entry, line);
         ReadColumnSize(entry, line, columns.size);
-        CopyName(entry, ColumnName(line, columns.name));
         entry.kind = KIND_DIRECTORY;
-        return;
+        return CopyName(entry, ColumnName(line, columns.name));
       }
       if (!(ColumnChar(line, 8) == ' ' && IsDigit(ColumnChar(line, 10)))) {
         ReadColumnDate(entry, line);
         ReadColumnSize(entry, line, columns.size);
         const char* lastBlank = std::strrchr(line.text, ' ');
-        CopyName(entry, lastBlank != nullptr ? lastBlank + 1 : line.text);
-        return;
+        return CopyName(entry, lastBlank != nullptr ? lastBlank + 1 : line.text);
       }
     }
   }
   // Member lists without statistics, headings and single names.
-  if (ColumnChar(line, 0) == ' ') return;
+  if (ColumnChar(line, 0) == ' ') return 0;
   if (ColumnChar(line, 8) == ' ' || line.length <= 8) {
     CopyLeadingColumns(entry, line, 8);
-    Strip(entry.name);
-  } else if (std::strchr(line.text, ' ') == nullptr) {
-    CopyName(entry, line.text);
+    return Strip(entry.name);
   }
+  if (std::strchr(line.text, ' ') == nullptr) return CopyName(entry, line.text);
+  return 0;
 }
 
-void ReadCServerFields(ListingEntry& entry, const ColumnLine& line) {
+int ReadCServerFields(ListingEntry& entry, const ColumnLine& line) {
   if (line.length > 50 && !HasColumnMarkers(line) && !LineHolds(line, "Lrecl") &&
       ColumnChar(line, 0) != ' ' && !BeginsWithMigrated(line.text)) {
     char* blank = std::strchr(line.text, ' ');
-    if (blank == nullptr) return;
+    if (blank == nullptr) return 0;
     *blank = '\0';
     const char* rest = blank + 1;
-    if (FindText(rest, "MIGRAT") != nullptr) return;
+    if (FindText(rest, "MIGRAT") != nullptr) return 0;
     if (FindText(rest, " PO ") != nullptr) {
       // The columns behind the cut keep their offsets.
       ReadColumnDate(entry, line);
-      CopyName(entry, ColumnName(line, ChooseColumns(line).name));
       entry.kind = KIND_DIRECTORY;
-      return;
+      return CopyName(entry, ColumnName(line, ChooseColumns(line).name));
     }
-    CopyName(entry, line.text);
+    const int nameLength = CopyName(entry, line.text);
     ReadTimeAnchoredFields(entry, line, rest);
-    return;
+    return nameLength;
   }
   if (line.length > 54 && !HasColumnMarkers(line)) {
-    if (ColumnChar(line, 0) == ' ') return;
+    if (ColumnChar(line, 0) == ' ') return 0;
     if (!LineHolds(line, "Lrecl")) {
       const bool isPartitioned = LineHolds(line, " PO ");
       if (!isPartitioned && ColumnChar(line, 9) == ' ' && IsDigit(ColumnChar(line, 10))) {
-        CopyLeadingColumns(entry, line, 9);
-        return;
+        return CopyLeadingColumns(entry, line, 9);
       }
       ReadColumnDate(entry, line);
-      CopyName(entry, ColumnName(line, ChooseColumns(line).name));
       if (isPartitioned) entry.kind = KIND_DIRECTORY;
-      return;
+      return CopyName(entry, ColumnName(line, ChooseColumns(line).name));
     }
   }
   // This server pads member names to nine columns and keeps the blanks.
-  if (ColumnChar(line, 0) == ' ') return;
-  if (ColumnChar(line, 9) == ' ' || line.length <= 9) {
-    CopyLeadingColumns(entry, line, 9);
-  } else if (std::strchr(line.text, ' ') == nullptr) {
-    CopyName(entry, line.text);
-  }
+  if (ColumnChar(line, 0) == ' ') return 0;
+  if (ColumnChar(line, 9) == ' ' || line.length <= 9) return CopyLeadingColumns(entry, line, 9);
+  if (std::strchr(line.text, ' ') == nullptr) return CopyName(entry, line.text);
+  return 0;
 }
 
 }  // namespace
 
-void ParseMvs(ListingEntry& entry, char* line, int length, const char* currentDirectory) {
-  const DirectoryPrefix prefix = BuildDirectoryPrefix(currentDirectory);
-  ReadMvsFields(entry, MakeColumnLine(line, length));
-  RemovePrefix(entry, prefix);
+int ParseMvs(ListingEntry& entry, const LineInput& in) {
+  const DirectoryPrefix prefix = BuildDirectoryPrefix(in.currentDirectory);
+  return RemovePrefix(entry, ReadMvsFields(entry, MakeColumnLine(in.copy, in.length)), prefix);
 }
 
-void ParseMvsCServer(ListingEntry& entry, char* line, int length, const char* currentDirectory) {
-  const DirectoryPrefix prefix = BuildDirectoryPrefix(currentDirectory);
-  ReadCServerFields(entry, MakeColumnLine(line, length));
-  RemovePrefix(entry, prefix);
+int ParseMvsCServer(ListingEntry& entry, const LineInput& in) {
+  const DirectoryPrefix prefix = BuildDirectoryPrefix(in.currentDirectory);
+  return RemovePrefix(entry, ReadCServerFields(entry, MakeColumnLine(in.copy, in.length)), prefix);
 }
 
-void ParseMvsKnet(ListingEntry& entry, char* line, const char* datasetPrefix) {
+int ParseMvsKnet(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  const char* datasetPrefix = in.datasetPrefix;
   char prefix[128];
   const std::size_t prefixLength = datasetPrefix == nullptr ? 0 : strnlen(datasetPrefix, 127);
   if (prefixLength > 0) std::memcpy(prefix, datasetPrefix, prefixLength);
   prefix[prefixLength] = '\0';
 
-  if (FindText(line, "Migrated") != nullptr) return;
+  if (FindText(line, "Migrated") != nullptr) return 0;
   char* wordEnd = line;
   while (*wordEnd != '\0' && *wordEnd != ' ' && *wordEnd != '\t') ++wordEnd;
   const char* rest = "";
@@ -246,20 +244,20 @@ void ParseMvsKnet(ListingEntry& entry, char* line, const char* datasetPrefix) {
   // 'USER.TEST.DATA' under the high-level qualifier USER is TEST.DATA.
   const int qualifierEnd = static_cast<int>(prefixLength);
   if (StartsWithNoCase(line, prefix) && CharAt(line, qualifierEnd) == '.') {
-    CopyName(entry, TextAt(line, qualifierEnd + 1));
-  } else {
-    CopyName(entry, line);
+    return CopyName(entry, TextAt(line, qualifierEnd + 1));
   }
+  return CopyName(entry, line);
 }
 
-void ParseSpartacusKnet(ListingEntry& entry, char* text) {
-  if (FindText(text, "Migrated") != nullptr) return;
-  const ColumnLine line = MakeColumnLine(text);
+int ParseSpartacusKnet(ListingEntry& entry, const LineInput& in) {
+  char* text = in.copy;
+  if (FindText(text, "Migrated") != nullptr) return 0;
+  const ColumnLine line = MakeColumnLine(text, in.length);
   CutAt(line, 23);
   Strip(text);
   const char* field = text;
   while (*field == ' ') ++field;
-  if (strnlen(field, 2) < 2) return;
+  if (strnlen(field, 2) < 2) return 0;
 
   // 'USER   TEST   DATA': each run of blanks separates two qualifiers.
   std::size_t length = 0;
@@ -284,6 +282,7 @@ void ParseSpartacusKnet(ListingEntry& entry, char* text) {
       static_cast<uint64_t>(static_cast<int64_t>(ScanInt(ColumnText(line, 27))));
   const uint64_t trackSize = static_cast<uint64_t>(ScanInt64(ColumnText(line, 33)));
   entry.size = static_cast<int64_t>(tracks * trackSize);
+  return static_cast<int>(length);
 }
 
 }  // namespace qorda

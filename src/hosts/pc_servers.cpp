@@ -41,11 +41,11 @@ const char* SkipDigits(const char* text) {
 // NetWare v4 in fixed columns: the size ends before column 48, the month
 // stands at 51 and the day at 55, then ", yy", the time and "am" or "pm":
 //   -rw-r--r--  owner                        1234   Jan 12, 98  1:15 pm  name
-void ReadNetWareColumns(ListingEntry& entry, char* line) {
+int ReadNetWareColumns(ListingEntry& entry, char* line) {
   // Without the "," of 'Jan 12, 98' there is no year, time or name start to
   // find: the line gives nothing rather than a name from the wrong columns.
   const char* comma = std::strchr(TextAt(line, 55), ',');
-  if (comma == nullptr) return;
+  if (comma == nullptr) return 0;
 
   int sizeStart = 1;
   for (int column = 47; column >= 1; --column) {
@@ -74,56 +74,58 @@ void ReadNetWareColumns(ListingEntry& entry, char* line) {
   char* name = TextAt(line, static_cast<int>(afterMinutes - line) + 3);  // past " pm"
   while (IsSpace(*name)) ++name;
   Strip(name);
-  CopyName(entry, name);
+  return CopyName(entry, name);
 }
 
 // A VersaTerm line of 76 characters or fewer holds only the name and its
 // leader: 'read.me.........' or 'Documents/'.
-void ReadVersaTermName(ListingEntry& entry, char* line) {
+int ReadVersaTermName(ListingEntry& entry, char* line) {
   for (char* cursor = line; *cursor != '\0'; ++cursor) {
     if (*cursor == '/') {
       *cursor = '\0';
       entry.kind = KIND_DIRECTORY;
-      CopyName(entry, line);
-      return;
+      return CopyName(entry, line);
     }
     if (cursor[0] == '.' && cursor[1] == '.') {  // cursor[1] is at most the terminator
       *cursor = '\0';
-      CopyName(entry, line);
-      return;
+      return CopyName(entry, line);
     }
   }
+  return 0;
 }
 
 }  // namespace
 
-void ParseMacServer(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  if (StartsWithNoCase(line, "total")) return;
+int ParseMacServer(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (StartsWithNoCase(line, "total")) return 0;
   char type = line[0];
   // 'drwxr-xr-x folder 512 Jan 12 1999 Name': no second owner word.
   char* name = CutAtNameWord(line, type == 'd' ? 7 : 8);
-  if (name == nullptr) return;
+  if (name == nullptr) return 0;
   if (ToLower(type) == 'd') {
-    ParseUnixColumns(entry, line, 6, 4, 5, 6, 3, hostTypeId);
+    ParseUnixColumns(entry, line, 6, 4, 5, 6, 3, in.hostTypeId);
     entry.kind = KIND_DIRECTORY;
   } else {
-    ParseUnixColumns(entry, line, 7, 5, 6, 7, 4, hostTypeId);
+    ParseUnixColumns(entry, line, 7, 5, 6, 7, 4, in.hostTypeId);
   }
-  CopyName(entry, name);
+  return CopyName(entry, name);
 }
 
-void ParseHellSoft(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  if (StartsWithNoCase(line, "total")) return;
+int ParseHellSoft(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (StartsWithNoCase(line, "total")) return 0;
   char type = line[0];
   char* name = CutAtNameWord(line, 8);
-  if (name == nullptr) return;
-  ParseUnixColumns(entry, line, 7, 5, 6, 7, 4, hostTypeId);
+  if (name == nullptr) return 0;
+  ParseUnixColumns(entry, line, 7, 5, 6, 7, 4, in.hostTypeId);
   if (ToLower(type) == 'd') entry.kind = KIND_DIRECTORY;
-  CopyName(entry, name);
+  return CopyName(entry, name);
 }
 
-void ParseHummingbird(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  if (StartsWithNoCase(line, "total")) return;
+int ParseHummingbird(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (StartsWithNoCase(line, "total")) return 0;
   // The size column moves: word 4 without a group column, word 6 when a
   // further word stands before it.
   int shift = 0;
@@ -136,47 +138,49 @@ void ParseHummingbird(ListingEntry& entry, char* line, int32_t hostTypeId) {
   }
   const char* name = NthWord(line, shift + 9);
   if (name == nullptr || *name == '\0') name = LastWord(line);
-  if (*name != '\0') CopyName(entry, name);
+  const int nameLength = *name != '\0' ? CopyName(entry, name) : 0;
   if (ToLower(line[0]) == 'd' || IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
-  ParseUnixColumns(entry, line, shift + 8, shift + 6, shift + 7, shift + 8, shift + 5, hostTypeId);
+  ParseUnixColumns(entry, line, shift + 8, shift + 6, shift + 7, shift + 8, shift + 5,
+                   in.hostTypeId);
+  return nameLength;
 }
 
-void ParseNetWare4(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  (void)hostTypeId;  // both forms are NetWare's; its column rules apply
-  if (StartsWithNoCase(line, "total")) return;
+int ParseNetWare4(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (StartsWithNoCase(line, "total")) return 0;
   char type = line[0];
   char second = CharAt(line, 1);
-  if (second == 'r' || second == '-') {
-    ReadNetWareColumns(entry, line);
-    return;
-  }
-  if (second != ' ') return;
+  if (second == 'r' || second == '-') return ReadNetWareColumns(entry, line);
+  if (second != ' ') return 0;
 
   // 'd [RWCEAFMS] owner 512 Jan 12 1998 1:15 pm name': the year is a word of
   // its own and the clock counts 12 hours.
   char* name = CutAtNameWord(line, 10);
-  if (name == nullptr) return;
+  if (name == nullptr) return 0;
   ParseUnixColumns(entry, line, 7, 5, 6, 8, 4, HOST_NETWARE_V4);
   if (ToLower(type) == 'd') entry.kind = KIND_DIRECTORY;
-  CopyName(entry, name);
+  return CopyName(entry, name);
 }
 
-void ParseNovellLwp(ListingEntry& entry, char* line) {
-  if (FindText(line, "File(s)") != nullptr || !IsDigit(line[0])) return;  // "3 File(s) ..."
+int ParseNovellLwp(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (FindText(line, "File(s)") != nullptr || !IsDigit(line[0])) return 0;  // "3 File(s) ..."
   char* name = NthWord(line, 4);
   if (name == nullptr || *name == '\0') name = LastWord(line);
-  CopyName(entry, name);
+  const int nameLength = CopyName(entry, name);
   *name = '\0';
   if (IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
   if (const char* size = NthWord(line, 3)) entry.size = ScanInt64(size);  // "<DIR>" reads as 0
   ParseDate(entry, line, DATE_MONTH_FIRST);
   if (const char* time = NthWord(line, 2)) ParseTimeOfDay(entry, time);
+  return nameLength;
 }
 
-void ParseOs2Warp(ListingEntry& entry, char* line) {
+int ParseOs2Warp(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   const char* name = NthWord(line, 6);
   if (name == nullptr || *name == '\0') name = LastWord(line);
-  if (*name == '\0') return;
+  if (*name == '\0') return 0;
 
   // Leading blanks make word 1 empty, so the size is word 2.
   int year = 0;
@@ -197,10 +201,12 @@ void ParseOs2Warp(ListingEntry& entry, char* line) {
   entry.size = size == nullptr ? 0 : ScanInt64(size);
   SetDate(entry, year, month, day);
   if (FindText(line, " DIR ") != nullptr) entry.kind = KIND_DIRECTORY;
-  CopyName(entry, name);
+  return CopyName(entry, name);
 }
 
-int ParseOs2(ListingEntry& entry, char* text, int length) {
+int ParseOs2(ListingEntry& entry, const LineInput& in) {
+  char* const text = in.copy;
+  const int length = in.length;
   const ColumnLine line = {text, length};
   const int nameLength =
       length > 52 ? CopyName(entry, text + 53, static_cast<std::size_t>(length - 53)) : 0;
@@ -219,8 +225,9 @@ int ParseOs2(ListingEntry& entry, char* text, int length) {
   return nameLength;
 }
 
-void ParseReflection(ListingEntry& entry, char* line) {
-  if (std::strlen(line) > 44) CopyName(entry, line + 45);
+int ParseReflection(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  const int nameLength = in.length > 44 ? CopyName(entry, line + 45) : 0;
   if (IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
   ParseDate(entry, TextAt(line, 12), DATE_MONTH_FIRST);
   ParseTimeOfDay(entry, TextAt(line, 22));
@@ -229,14 +236,13 @@ void ParseReflection(ListingEntry& entry, char* line) {
     while (*field == ' ') ++field;
   }
   if (*field != '<') entry.size = ScanInt64(field);  // "<DIR>"
+  return nameLength;
 }
 
-void ParseVersaTerm(ListingEntry& entry, char* line) {
-  std::size_t length = std::strlen(line);
-  if (length <= 76) {
-    ReadVersaTermName(entry, line);
-    return;
-  }
+int ParseVersaTerm(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  const auto length = static_cast<std::size_t>(in.length);
+  if (length <= 76) return ReadVersaTermName(entry, line);
   // From here every column up to 76 lies inside the line. The cuts below
   // write terminators inside it, so the columns are read directly.
 
@@ -261,12 +267,13 @@ void ParseVersaTerm(ListingEntry& entry, char* line) {
   entry.minute = static_cast<uint8_t>(ScanInt(line + 68));
   SetDate(entry, ScanInt(line + 76), MonthFromName(line + 57), ScanInt(line + 61));
   if (isDirectory) entry.kind = KIND_DIRECTORY;
-  CopyName(entry, line);
+  return CopyName(entry, line);
 }
 
-void ParsePcNfs(ListingEntry& entry, char* line) {
+int ParsePcNfs(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   // Drops ".", ".." and every line that begins with a blank.
-  if (line[0] == ' ' || line[0] == '.' || std::strlen(line) <= 13) return;
+  if (line[0] == ' ' || line[0] == '.' || in.length <= 13) return 0;
 
   // The name field is columns 0 to 11, base name and extension apart:
   // 'README  TXT ' is README.TXT, 'FILENAME EXT' is FILENAME.EXT.
@@ -286,7 +293,7 @@ void ParsePcNfs(ListingEntry& entry, char* line) {
     }
   }
   Strip(name);
-  CopyName(entry, name);
+  const int nameLength = CopyName(entry, name);
 
   const char* sizeField = TextAt(line, 13);
   if (IsDirMarker(sizeField)) {
@@ -299,6 +306,7 @@ void ParsePcNfs(ListingEntry& entry, char* line) {
   entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 26)));
   entry.hour = static_cast<uint8_t>(HourFromMeridiem(ScanInt(TextAt(line, 33)), CharAt(line, 38)));
   entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 36)));
+  return nameLength;
 }
 
 }  // namespace qorda

@@ -3,41 +3,39 @@
 // word layouts and fixed columns.
 #pragma once
 
-#include <cstdint>
-
+#include "decode/parser.h"
 #include "qordahosts.h"
 
 namespace qorda {
 
 // MAC Morvo Server: a directory line has one word fewer than a file line.
-void ParseMacServer(ListingEntry& entry, char* line, int32_t hostTypeId);
+int ParseMacServer(ListingEntry& entry, const LineInput& in);
 
 // '-rw-r--r-- 1 owner 1234 Jan 12 12:30 read me'
-void ParseHellSoft(ListingEntry& entry, char* line, int32_t hostTypeId);
+int ParseHellSoft(ListingEntry& entry, const LineInput& in);
 
 // Unix-like words whose size column moves between words 4, 5 and 6.
-void ParseHummingbird(ListingEntry& entry, char* line, int32_t hostTypeId);
+int ParseHummingbird(ListingEntry& entry, const LineInput& in);
 
 // Ten words with a year column and 12-hour clock, or fixed columns.
-void ParseNetWare4(ListingEntry& entry, char* line, int32_t hostTypeId);
+int ParseNetWare4(ListingEntry& entry, const LineInput& in);
 
 // '12-18-96  2:10p  <DIR>  name'
-void ParseNovellLwp(ListingEntry& entry, char* line);
+int ParseNovellLwp(ListingEntry& entry, const LineInput& in);
 
 // '     1234      A   12-18-96   14:10  name'
-void ParseOs2Warp(ListingEntry& entry, char* line);
+int ParseOs2Warp(ListingEntry& entry, const LineInput& in);
 
-// Size at column 16, date at 35, time at 46, name from 53. Returns the
-// name's length.
-int ParseOs2(ListingEntry& entry, char* line, int length);
+// Size at column 16, date at 35, time at 46, name from 53.
+int ParseOs2(ListingEntry& entry, const LineInput& in);
 
 // Date at column 12, time at 22, size at 27, name from 45.
-void ParseReflection(ListingEntry& entry, char* line);
+int ParseReflection(ListingEntry& entry, const LineInput& in);
 
 // Names padded with dot leaders, with fixed columns on long lines.
-void ParseVersaTerm(ListingEntry& entry, char* line);
+int ParseVersaTerm(ListingEntry& entry, const LineInput& in);
 
 // 'README  TXT      1234  12-18-96  2:10p' (Lumbrix, PCNFS-Pro).
-void ParsePcNfs(ListingEntry& entry, char* line);
+int ParsePcNfs(ListingEntry& entry, const LineInput& in);
 
 }  // namespace qorda

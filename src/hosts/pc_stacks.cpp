@@ -49,7 +49,7 @@ void SetDate(ListingEntry& entry, int year, int month, int day) {
 // QVT/Net 4.0 with the size first; the caller has checked that the line is
 // longer than 34 characters:
 //   1234          05-12-97  14:10    readme.txt
-void ReadSizeFirstLine(ListingEntry& entry, char* line) {
+int ReadSizeFirstLine(ListingEntry& entry, char* line) {
   char* name = line + 34;
   line[33] = '\0';
   entry.size = ScanInt64(line);  // "[dir]" reads as 0
@@ -57,13 +57,13 @@ void ReadSizeFirstLine(ListingEntry& entry, char* line) {
   entry.hour = static_cast<uint8_t>(ScanInt(TextAt(line, 25)));
   entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 28)));
   if (FindText(line, "[dir]") != nullptr) entry.kind = KIND_DIRECTORY;
-  CopyName(entry, name);
+  return CopyName(entry, name);
 }
 
 // QVT/Net 4.0 with the name first and the size field covering column 44;
 // the caller has checked that the line is longer than 44 characters:
 //   read me.txt                          1234  05-12-1997  14:10
-void ReadNameFirstLine(ListingEntry& entry, char* line) {
+int ReadNameFirstLine(ListingEntry& entry, char* line) {
   int blank = 44;
   while (blank > 0 && !IsBlankOrTab(line[blank])) --blank;
   int nameEnd = blank;
@@ -94,7 +94,7 @@ void ReadNameFirstLine(ListingEntry& entry, char* line) {
   // Cut last: with no blank before column 44 the name is empty and the
   // field starts at column 0.
   line[nameEnd] = '\0';
-  CopyName(entry, line);
+  return CopyName(entry, line);
 }
 
 }  // namespace
@@ -125,8 +125,9 @@ void ParseGroupedSize(ListingEntry& entry, const char* text) {
   entry.size = static_cast<int64_t>(value);
 }
 
-void ParseChameleon(ListingEntry& entry, char* line) {
-  if (IsMatchSummary(line)) return;
+int ParseChameleon(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (IsMatchSummary(line)) return 0;
   // The time of day closes the line; cut it off with the blank before it.
   // A ":" in columns 0 to 2 has no hour in front of it: it belongs to the
   // name ('a:b 12 12-01-99'), and the line has no time.
@@ -141,15 +142,17 @@ void ParseChameleon(ListingEntry& entry, char* line) {
     *blank = '\0';
     if (entry.kind != KIND_DIRECTORY) ParseGroupedSize(entry, blank + 1);
   }
-  CopyName(entry, line);
+  return CopyName(entry, line);
 }
 
-void ParseNos(ListingEntry& entry, char* line) {
+int ParseNos(ListingEntry& entry, const LineInput& in) {
   constexpr std::size_t kRightEntry = 41;
   constexpr std::size_t kNameField = 13;
-  if (FindText(line, "Disk si") != nullptr) return;  // "Disk size 1,440K ..."
-  char* item = std::strlen(line) > kRightEntry ? line + kRightEntry : line;
-  if (std::strlen(item) <= kNameField) return;
+  char* line = in.copy;
+  if (FindText(line, "Disk si") != nullptr) return 0;  // "Disk size 1,440K ..."
+  const auto length = static_cast<std::size_t>(in.length);
+  char* item = length > kRightEntry ? line + kRightEntry : line;
+  if (length - static_cast<std::size_t>(item - line) <= kNameField) return 0;
   const char* rest = item + kNameField;
   while (*rest == ' ') ++rest;
 
@@ -159,34 +162,33 @@ void ParseNos(ListingEntry& entry, char* line) {
   auto nameLength = static_cast<std::size_t>(Strip(name));
   if (nameLength > 0) {
     if (EndsInSlash(name, nameLength)) {
-      name[nameLength - 1] = '\0';
+      name[--nameLength] = '\0';
       entry.kind = KIND_DIRECTORY;
     }
-    CopyName(entry, name);
+    CopyName(entry, name, nameLength);
   }
-  if (*rest == '\0') return;
+  if (*rest == '\0') return static_cast<int>(nameLength);
 
   // 'SRC/          12:05  3/04/95' and 'AUTOEXEC.BAT  1,234  12:05  3/04/95'
   if (entry.kind == KIND_DIRECTORY) {
     ParseTimeOfDay(entry, rest);
     if (const char* date = NthWord(rest, 2)) ParseDate(entry, date, DATE_MONTH_FIRST);
-    return;
+    return static_cast<int>(nameLength);
   }
   ParseGroupedSize(entry, rest);
   if (const char* time = NthWord(rest, 2)) ParseTimeOfDay(entry, time);
   // A file's numeric date is read month first, as a directory's is, so
   // that both show the same date for the same text.
   if (const char* date = NthWord(rest, 3)) ParseDate(entry, date, DATE_MONTH_FIRST);
+  return static_cast<int>(nameLength);
 }
 
-void ParseNcsa(ListingEntry& entry, char* line, int32_t hostTypeId) {
+int ParseNcsa(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   int words = CountWords(line);
   // WarFTPD and others answer with Unix long listings: '-rw-r--r-- 1 ...'.
-  if (words >= 9 && CharAt(line, 1) == 'r') {
-    ParseUnixLine(entry, line, std::strlen(line), hostTypeId);
-    return;
-  }
-  if (IsMatchSummary(line) || words <= 3) return;
+  if (words >= 9 && CharAt(line, 1) == 'r') return ParseUnixLine(entry, in);
+  if (IsMatchSummary(line) || words <= 3) return 0;
 
   char* sizeWord = NthWord(line, words - 2);
   char* dateWord = NthWord(line, words - 1);
@@ -199,7 +201,7 @@ void ParseNcsa(ListingEntry& entry, char* line, int32_t hostTypeId) {
     dateWord = WordFromEnd(line, 2);
     timeWord = WordFromEnd(line, 1);
   }
-  if (sizeWord == nullptr || dateWord == nullptr || timeWord == nullptr) return;
+  if (sizeWord == nullptr || dateWord == nullptr || timeWord == nullptr) return 0;
 
   char* nameEnd = sizeWord;
   while (nameEnd > line && IsBlankOrTab(nameEnd[-1])) --nameEnd;
@@ -211,11 +213,12 @@ void ParseNcsa(ListingEntry& entry, char* line, int32_t hostTypeId) {
   ParseDate(entry, dateWord, 0);  // only 'Jan-12-99'; a numeric date stays 0
   ParseTimeOfDay(entry, timeWord);
   *nameEnd = '\0';
-  CopyName(entry, line);
+  return CopyName(entry, line);
 }
 
-void ParsePcTcp(ListingEntry& entry, char* line) {
-  if (std::strlen(line) <= 53 || StartsWithNoCase(line, "Dirs:")) return;
+int ParsePcTcp(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (in.length <= 53 || StartsWithNoCase(line, "Dirs:")) return 0;
   // The date columns lie behind the cut at column 30: read them first.
   int year = ScanInt(TextAt(line, 53));
   int month = MonthFromName(TextAt(line, 37));
@@ -224,7 +227,7 @@ void ParsePcTcp(ListingEntry& entry, char* line) {
   int minute = ScanInt(TextAt(line, 47));
   line[30] = '\0';
   char* name = LastWord(line);
-  if (*name == '\0') return;
+  if (*name == '\0') return 0;
 
   // Unlike the other stacks, a missing year becomes 1900.
   if (year < 50 && month != 0 && day != 0) {
@@ -237,58 +240,64 @@ void ParsePcTcp(ListingEntry& entry, char* line) {
   entry.day = static_cast<uint8_t>(day);
   entry.hour = static_cast<uint8_t>(hour);
   entry.minute = static_cast<uint8_t>(minute);
-  CopyName(entry, name);
+  const int nameLength = CopyName(entry, name);
   if (IsDirMarker(line)) {
     entry.kind = KIND_DIRECTORY;
-    return;
+    return nameLength;
   }
   // A name that fills columns 0 to 29 has no size in front of it.
   if (name > line) {
     name[-1] = '\0';
     entry.size = ScanInt64(line);
   }
+  return nameLength;
 }
 
-void ParseIbmPcTcpIp(ListingEntry& entry, char* line) {
+int ParseIbmPcTcpIp(ListingEntry& entry, const LineInput& in) {
   constexpr const char* kHeadings[] = {"volume label", "Volume Serial", "Directory of", " bytes "};
-  if (std::strlen(line) <= 40) return;
+  char* line = in.copy;
+  if (in.length <= 40) return 0;
   for (const char* heading : kHeadings) {
-    if (FindText(line, heading) != nullptr) return;
+    if (FindText(line, heading) != nullptr) return 0;
   }
   SetDate(entry, ScanInt(TextAt(line, 6)), ScanInt(line), ScanInt(TextAt(line, 3)));
   entry.hour = static_cast<uint8_t>(HourFromMeridiem(ScanInt(TextAt(line, 10)), CharAt(line, 15)));
   entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 13)));
-  CopyName(entry, TextAt(line, 40));
+  const int nameLength = CopyName(entry, TextAt(line, 40));
   if (FindText(line, "<DIR>") != nullptr) {
     entry.kind = KIND_DIRECTORY;
-    return;
+    return nameLength;
   }
   entry.size = ScanInt64(TextAt(line, 16));
+  return nameLength;
 }
 
-void ParseQvtNet(ListingEntry& entry, char* line, int32_t hostTypeId) {
+int ParseQvtNet(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  auto length = static_cast<std::size_t>(in.length);
   // MAC NCSA names may hold blanks; QVT/Net 2/3 lists the name first.
-  if (hostTypeId == HOST_QVT_NET_2_3) {
-    if (char* blank = std::strchr(line, ' ')) *blank = '\0';
+  if (in.hostTypeId == HOST_QVT_NET_2_3) {
+    if (char* blank = std::strchr(line, ' ')) {
+      *blank = '\0';
+      length = static_cast<std::size_t>(blank - line);
+    }
   }
   // An empty line, or a QVT/Net 2/3 line that begins with a blank, has no
   // last character to test and gives an empty name.
-  std::size_t length = std::strlen(line);
-  if (length == 0) return;
+  if (length == 0) return 0;
   if (EndsInSlash(line, length)) {
-    line[length - 1] = '\0';
+    line[--length] = '\0';
     entry.kind = KIND_DIRECTORY;
   }
-  CopyName(entry, line);
+  return CopyName(entry, line, length);
 }
 
-void ParseQvtNet4(ListingEntry& entry, char* line) {
-  std::size_t length = std::strlen(line);
-  if (length > 34 && line[16] == '-' && line[19] == '-') {
-    ReadSizeFirstLine(entry, line);
-  } else if (length > 44) {
-    ReadNameFirstLine(entry, line);
-  }
+int ParseQvtNet4(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  const auto length = static_cast<std::size_t>(in.length);
+  if (length > 34 && line[16] == '-' && line[19] == '-') return ReadSizeFirstLine(entry, line);
+  if (length > 44) return ReadNameFirstLine(entry, line);
+  return 0;
 }
 
 }  // namespace qorda

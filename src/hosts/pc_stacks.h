@@ -3,8 +3,7 @@
 // plain name lists.
 #pragma once
 
-#include <cstdint>
-
+#include "decode/parser.h"
 #include "qordahosts.h"
 
 namespace qorda {
@@ -16,24 +15,24 @@ int CountWords(const char* text);
 void ParseGroupedSize(ListingEntry& entry, const char* text);
 
 // 'README.TXT  1,234  12-01-99  9:05' (Chameleon, Super TCP).
-void ParseChameleon(ListingEntry& entry, char* line);
+int ParseChameleon(ListingEntry& entry, const LineInput& in);
 
 // Up to two 41-column entries a line; the right-hand one is decoded.
-void ParseNos(ListingEntry& entry, char* line);
+int ParseNos(ListingEntry& entry, const LineInput& in);
 
 // 'read me.txt  1234  Jan-12-99  9:05', or a Unix long listing.
-void ParseNcsa(ListingEntry& entry, char* line, int32_t hostTypeId);
+int ParseNcsa(ListingEntry& entry, const LineInput& in);
 
 // Size and name in columns 0 to 29, the date and time in fixed columns.
-void ParsePcTcp(ListingEntry& entry, char* line);
+int ParsePcTcp(ListingEntry& entry, const LineInput& in);
 
 // '12-05-99  1:05p   1234 ...' with the name from column 40.
-void ParseIbmPcTcpIp(ListingEntry& entry, char* line);
+int ParseIbmPcTcpIp(ListingEntry& entry, const LineInput& in);
 
 // Names only; QVT/Net 2/3 lists the first word, MAC NCSA the whole line.
-void ParseQvtNet(ListingEntry& entry, char* line, int32_t hostTypeId);
+int ParseQvtNet(ListingEntry& entry, const LineInput& in);
 
 // Size-first fixed columns, or name first with the size field at column 44.
-void ParseQvtNet4(ListingEntry& entry, char* line);
+int ParseQvtNet4(ListingEntry& entry, const LineInput& in);
 
 }  // namespace qorda

@@ -13,10 +13,6 @@
 namespace qorda {
 namespace {
 
-int LengthOf(const char* line) {
-  return static_cast<int>(std::strlen(line));
-}
-
 // Sizes in blocks of 512 bytes; a fuzzed count wraps instead of overflowing.
 int64_t BlocksToBytes(int64_t blocks) {
   return static_cast<int64_t>(static_cast<uint64_t>(blocks) * 512u);
@@ -24,14 +20,14 @@ int64_t BlocksToBytes(int64_t blocks) {
 
 // OS-9 and OS-9000 write the same report; only the column of the attribute
 // string ('d-ewrewr') differs.
-void ParseOs9Report(ListingEntry& entry, char* line, int attributeColumn) {
+int ParseOs9Report(ListingEntry& entry, char* line, int attributeColumn) {
   // ' Owner    Last modified  Attributes ...', 'Directory of ...' and the
   // rule of hyphens under the headings.
-  if (FindText(line, "Directory") || FindText(line, "Owner") || CharAt(line, 1) == '-') return;
+  if (FindText(line, "Directory") || FindText(line, "Owner") || CharAt(line, 1) == '-') return 0;
   char* name = LastWord(line);
   if (name != line) name[-1] = '\0';  // the words before the name end there
   if (CharAt(line, attributeColumn) == 'd') entry.kind = KIND_DIRECTORY;
-  CopyName(entry, name);
+  const int nameLength = CopyName(entry, name);
 
   if (const char* bytes = NthWord(line, 7)) entry.size = ScanInt64(bytes);
   if (const char* date = NthWord(line, 3)) ParseDate(entry, date, DATE_YEAR_FIRST);
@@ -43,13 +39,15 @@ void ParseOs9Report(ListingEntry& entry, char* line, int attributeColumn) {
       entry.minute = static_cast<uint8_t>(clock - 100 * (clock / 100));
     }
   }
+  return nameLength;
 }
 
 }  // namespace
 
-void ParseAmos(ListingEntry& entry, char* line) {
-  if (FindText(line, "files in")) return;  // '12 files in 40 blocks' ends the listing
-  if (LengthOf(line) <= 26) return;
+int ParseAmos(ListingEntry& entry, const LineInput& in) {
+  const char* line = in.copy;
+  if (FindText(line, "files in")) return 0;  // '12 files in 40 blocks' ends the listing
+  if (in.length <= 26) return 0;
   ParseDate(entry, TextAt(line, 16), 0);  // month name first, or not at all
   ParseTimeOfDay(entry, TextAt(line, 26));
   entry.size = BlocksToBytes(ScanInt64(TextAt(line, 11)));
@@ -58,37 +56,37 @@ void ParseAmos(ListingEntry& entry, char* line) {
   // to 9 are all inside it.
   std::memcpy(entry.name, line, 6);
   entry.name[6] = '\0';
-  Strip(entry.name);
-  if (line[7] != ' ') {
-    std::size_t used = std::strlen(entry.name);
-    entry.name[used] = '.';
-    std::memcpy(entry.name + used + 1, line + 7, 3);
-    entry.name[used + 4] = '\0';
-    Strip(entry.name);
-  }
+  const int32_t used = Strip(entry.name);
+  if (line[7] == ' ') return used;
+  entry.name[used] = '.';
+  std::memcpy(entry.name + used + 1, line + 7, 3);
+  entry.name[used + 4] = '\0';
+  return Strip(entry.name);
 }
 
-void ParseAmiga(ListingEntry& entry, char* line) {
-  if (StartsWithNoCase(line, "Dirs:")) return;  // the summary line, 'Dirs: ...'
+int ParseAmiga(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (StartsWithNoCase(line, "Dirs:")) return 0;  // the summary line, 'Dirs: ...'
   const char* name = LastWord(line);
-  if (*name == '\0') return;
+  if (*name == '\0') return 0;
   if (IsDirMarker(line) || std::strncmp(line, "drw", 3) == 0 || std::strncmp(line, "dr-", 3) == 0) {
     entry.kind = KIND_DIRECTORY;
   }
-  CopyName(entry, name);
+  return CopyName(entry, name);
 }
 
-void ParseOs9(ListingEntry& entry, char* line) {
-  ParseOs9Report(entry, line, 26);
+int ParseOs9(ListingEntry& entry, const LineInput& in) {
+  return ParseOs9Report(entry, in.copy, 26);
 }
 
-void ParseOs9000(ListingEntry& entry, char* line) {
-  ParseOs9Report(entry, line, 24);
+int ParseOs9000(ListingEntry& entry, const LineInput& in) {
+  return ParseOs9Report(entry, in.copy, 24);
 }
 
-void ParsePassport(ListingEntry& entry, char* line) {
-  int length = LengthOf(line);
-  if (length < 36 || CharAt(line, 0) == '-' || CharAt(line, 2) == 's') return;
+int ParsePassport(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  const int length = in.length;
+  if (length < 36 || CharAt(line, 0) == '-' || CharAt(line, 2) == 's') return 0;
   // The line is at least 36 long, so its last five characters are inside it.
   char* tail = line + length - 5;
   if (std::strcmp(tail, "<DIR>") == 0) {
@@ -110,17 +108,17 @@ void ParsePassport(ListingEntry& entry, char* line) {
   ParseTimeOfDay(entry, TextAt(line, 25));
   char* name = TextAt(line, 36);
   Strip(name);
-  CopyName(entry, name);
+  return CopyName(entry, name);
 }
 
-void ParseQnx2(ListingEntry& entry, char* line) {
+int ParseQnx2(ListingEntry& entry, const LineInput& in) {
+  const char* line = in.copy;
   if (CharAt(line, 0) == '+') {  // '+docs' is the directory 'docs'
     entry.kind = KIND_DIRECTORY;
-    CopyName(entry, TextAt(line, 1));
-    return;
+    return CopyName(entry, TextAt(line, 1));
   }
   // Heading and summary lines: 'T' in column 0 or 'B' in column 1.
-  if (CharAt(line, 0) == 'T' || CharAt(line, 1) == 'B' || LengthOf(line) < 60) return;
+  if (CharAt(line, 0) == 'T' || CharAt(line, 1) == 'B' || in.length < 60) return 0;
   int64_t year = int64_t{ScanInt(TextAt(line, 51))} + 1900;
   int month = MonthFromName(TextAt(line, 47));
   int day = ScanInt(TextAt(line, 44));
@@ -131,23 +129,24 @@ void ParseQnx2(ListingEntry& entry, char* line) {
   entry.hour = static_cast<uint8_t>(ScanInt(TextAt(line, 54)));
   entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 57)));
   entry.size = BlocksToBytes(ScanInt64(line));
-  CopyName(entry, TextAt(line, 60));
+  return CopyName(entry, TextAt(line, 60));
 }
 
-void ParseVxWorks(ListingEntry& entry, char* line) {
+int ParseVxWorks(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   // '  size          date       time       name' and the rule under it.
-  if (FindText(line, "size") && FindText(line, "date")) return;
-  if (std::strncmp(line, "-------", 7) == 0 || LengthOf(line) <= 35) return;
+  if (FindText(line, "size") && FindText(line, "date")) return 0;
+  if (std::strncmp(line, "-------", 7) == 0 || in.length <= 35) return 0;
   // A line led by blanks has an empty first word: every field is one later.
   int shift = CharAt(line, 0) == ' ' ? 1 : 0;
   if (const char* date = NthWord(line, 2 + shift)) ParseDate(entry, date, 0);
   if (const char* time = NthWord(line, 3 + shift)) ParseTimeOfDay(entry, time);
   entry.size = ScanInt64(line);
   if (FindText(line, "<DIR>")) entry.kind = KIND_DIRECTORY;
-  if (char* name = NthWord(line, 4 + shift)) {
-    if (char* blank = std::strchr(name, ' ')) *blank = '\0';
-    CopyName(entry, name);
-  }
+  char* name = NthWord(line, 4 + shift);
+  if (name == nullptr) return 0;
+  if (char* blank = std::strchr(name, ' ')) *blank = '\0';
+  return CopyName(entry, name);
 }
 
 }  // namespace qorda

@@ -15,19 +15,6 @@ namespace qorda {
 
 namespace {
 
-// Which section of a Stratus VOS listing the coming lines belong to. Fed by
-// the "Files:", "Dirs:" and "Links:" heading lines, read by every other VOS
-// line, reset by nothing else (tests aside): a VOS line carries no mark that
-// says whether it is a file, a directory or a link. Process-wide and not
-// locked; the lines of one listing must be decoded in order, from one
-// thread, one listing at a time. At most one flag is set.
-struct StratusVosSectionFlags {
-  bool files;
-  bool dirs;
-  bool links;
-};
-StratusVosSectionFlags gStratusVosSections = {false, false, false};
-
 struct TandemColumns {
   int size;  // the size is the word that covers this column
   int day;
@@ -115,6 +102,21 @@ void ReadVosDate(ListingEntry& entry, const char* line, const VosColumns& column
   entry.minute = static_cast<uint8_t>(NumberAt(line, columns.minute));
 }
 
+// The columns of the lines of a section; null outside any section.
+const VosColumns* VosColumnsOf(VosSection section) {
+  switch (section) {
+    case VosSection::kFiles:
+      return &kVosFileColumns;
+    case VosSection::kDirs:
+      return &kVosDirColumns;
+    case VosSection::kLinks:
+      return &kVosLinkColumns;
+    case VosSection::kNone:
+      break;
+  }
+  return nullptr;
+}
+
 // 'mylink -> target': the line, cut before the target, ends in the arrow.
 char* NameBeforeLinkArrow(char* line, char* name) {
   int length = Strip(line);
@@ -147,45 +149,35 @@ void ReadUniTreeKind(ListingEntry& entry, char firstLetter, char* name) {
 
 }  // namespace
 
-void ResetStratusVosSectionsForTesting() {
-  gStratusVosSections = {false, false, false};
+int ParseTandem(ListingEntry& entry, const LineInput& in) {
+  return ParseTandemColumns(entry, in.copy, in.length, kTandemColumns);
 }
 
-int ParseTandem(ListingEntry& entry, char* line, int length) {
-  return ParseTandemColumns(entry, line, length, kTandemColumns);
+int ParseTandemG(ListingEntry& entry, const LineInput& in) {
+  return ParseTandemColumns(entry, in.copy, in.length, kTandemGColumns);
 }
 
-int ParseTandemG(ListingEntry& entry, char* line, int length) {
-  return ParseTandemColumns(entry, line, length, kTandemGColumns);
-}
-
-void ParseStratusVos(ListingEntry& entry, char* line) {
+int ParseStratusVos(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   // "Files: 15  Blocks: 29" and its two siblings open a section.
   if (std::strncmp(line, "Files:", 6) == 0) {
-    gStratusVosSections = {true, false, false};
-    return;
+    in.state.vosSection = VosSection::kFiles;
+    return 0;
   }
   if (std::strncmp(line, "Dirs:", 5) == 0) {
-    gStratusVosSections = {false, true, false};
-    return;
+    in.state.vosSection = VosSection::kDirs;
+    return 0;
   }
   if (std::strncmp(line, "Links:", 6) == 0) {
-    gStratusVosSections = {false, false, true};
-    return;
+    in.state.vosSection = VosSection::kLinks;
+    return 0;
   }
-  if (std::strlen(line) <= 20) return;
+  if (in.length <= 20) return 0;
 
   char* name = CutBeforeLastWord(line);
   int length = static_cast<int>(std::strlen(line));
-  const VosColumns* columns = nullptr;
-  if (gStratusVosSections.files) {
-    columns = &kVosFileColumns;
-  } else if (gStratusVosSections.dirs) {
-    columns = &kVosDirColumns;
-  } else if (gStratusVosSections.links) {
-    columns = &kVosLinkColumns;
-  }
-  if (columns == nullptr || length <= columns->minLength) return;
+  const VosColumns* columns = VosColumnsOf(in.state.vosSection);
+  if (columns == nullptr || length <= columns->minLength) return 0;
 
   ReadVosDate(entry, line, *columns);
   if (columns->kind == KIND_LINK) {
@@ -195,11 +187,12 @@ void ParseStratusVos(ListingEntry& entry, char* line) {
     entry.size = static_cast<int64_t>(blocks << kVosBlockShift);
   }
   entry.kind = static_cast<uint8_t>(columns->kind);
-  CopyName(entry, name);
   CompleteYear(entry);
+  return CopyName(entry, name);
 }
 
-void ParseConnectEnterprise(ListingEntry& entry, char* line) {
+int ParseConnectEnterprise(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   // Find all three words before cutting any of them at its end.
   char* countWord = NthWord(line, 3);
   char* batchWord = NthWord(line, 4);
@@ -208,11 +201,12 @@ void ParseConnectEnterprise(ListingEntry& entry, char* line) {
     CutAtBlank(countWord);
     entry.size = ScanInt64(countWord + 3);
   }
+  int nameLength = 0;
   if (batchWord != nullptr && std::strncmp(batchWord, "BID=", 4) == 0) {
     CutAtBlank(batchWord);
-    CopyName(entry, batchWord + 4);
+    nameLength = CopyName(entry, batchWord + 4);
   }
-  if (stampWord == nullptr) return;
+  if (stampWord == nullptr) return nameLength;
 
   // '1234-01136': 12:34 on day 136 of 2001. Cut at its end, so the scan
   // cannot run on into the next word.
@@ -234,21 +228,23 @@ void ParseConnectEnterprise(ListingEntry& entry, char* line) {
   entry.month = static_cast<uint8_t>(month);
   // Past December the day stays above 31 for the decoder to clamp.
   entry.day = static_cast<uint8_t>(day < 0 ? 0 : day > 255 ? 255 : day);
+  return nameLength;
 }
 
-void ParseUniTree(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  if (StartsWithNoCase(line, "total")) return;
+int ParseUniTree(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  if (StartsWithNoCase(line, "total")) return 0;
 
   char* name = NthWord(line, 11);
   bool hasColumns = name != nullptr && *name != '\0';
   if (!hasColumns) name = LastWord(line);
-  if (*name == '\0') return;
+  if (*name == '\0') return 0;
 
   char firstLetter = ToLower(line[0]);
   if (name != line) name[-1] = '\0';
   ReadUniTreeKind(entry, firstLetter, name);
-  if (hasColumns) ParseUnixColumns(entry, line, 10, 8, 9, 10, 7, hostTypeId);
-  CopyName(entry, name);
+  if (hasColumns) ParseUnixColumns(entry, line, 10, 8, 9, 10, 7, in.hostTypeId);
+  return CopyName(entry, name);
 }
 
 }  // namespace qorda

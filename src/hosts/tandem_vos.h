@@ -3,28 +3,25 @@
 // time stamp and a Unix listing with two more columns.
 #pragma once
 
-#include <cstdint>
-
+#include "decode/parser.h"
 #include "qordahosts.h"
 
 namespace qorda {
 
 // 'FILEA           1234  5-Jan-99 12:34:56 ...': name in columns 0 to 9.
-// Both return the name's length.
-int ParseTandem(ListingEntry& entry, char* line, int length);
+int ParseTandem(ListingEntry& entry, const LineInput& in);
 // The same layout with every field after the name two columns further right.
-int ParseTandemG(ListingEntry& entry, char* line, int length);
+int ParseTandemG(ListingEntry& entry, const LineInput& in);
 
 // Lines under the "Files:", "Dirs:" and "Links:" headings; the heading seen
-// last decides how a line reads, so the lines must come in listing order.
-void ParseStratusVos(ListingEntry& entry, char* line);
-// Back to the state of a freshly loaded library: no section yet.
-void ResetStratusVosSectionsForTesting();
+// last, which the listing state keeps, decides how a line reads, so the
+// lines must come in listing order.
+int ParseStratusVos(ListingEntry& entry, const LineInput& in);
 
 // '... CT=1234 BID=B0001 1234-01136 ...': count, batch id, hhmm-yyddd.
-void ParseConnectEnterprise(ListingEntry& entry, char* line);
+int ParseConnectEnterprise(ListingEntry& entry, const LineInput& in);
 
 // A Unix long listing with size in word 7 and the name from word 11.
-void ParseUniTree(ListingEntry& entry, char* line, int32_t hostTypeId);
+int ParseUniTree(ListingEntry& entry, const LineInput& in);
 
 }  // namespace qorda

@@ -85,7 +85,8 @@ Stamp ReadStamp(const char* at, std::size_t available) {
   return TakeStamp(at);
 }
 
-void ReadDateFirstLine(ListingEntry& entry, const ColumnLine& line) {
+// Both return the name's length.
+int ReadDateFirstLine(ListingEntry& entry, const ColumnLine& line) {
   entry.month = static_cast<uint8_t>(ScanInt(ColumnText(line, 0)));
   entry.day = static_cast<uint8_t>(ScanInt(ColumnText(line, 3)));
   entry.year = static_cast<uint16_t>(ScanInt(ColumnText(line, 6)));
@@ -104,13 +105,10 @@ void ReadDateFirstLine(ListingEntry& entry, const ColumnLine& line) {
   }
   CompleteYear(entry);
   // 'MY FILE' with blanks comes quoted.
-  if (ColumnChar(line, 48) != '\'') {
-    CopyName(entry, ColumnText(line, 48));
-    return;
-  }
-  CopyName(entry, ColumnText(line, 49));
-  const std::size_t length = std::strlen(entry.name);
-  if (length > 0 && entry.name[length - 1] == '\'') entry.name[length - 1] = '\0';
+  if (ColumnChar(line, 48) != '\'') return CopyName(entry, ColumnText(line, 48));
+  int length = CopyName(entry, ColumnText(line, 49));
+  if (length > 0 && entry.name[length - 1] == '\'') entry.name[--length] = '\0';
+  return length;
 }
 
 // 'PROFILE  EXEC' becomes 'PROFILE.EXEC': the first blank turns into the
@@ -129,7 +127,7 @@ std::size_t JoinNameAndType(char* field, std::size_t length) {
   return length - static_cast<std::size_t>(afterBlanks - typeStart);
 }
 
-void ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* currentDirectory) {
+int ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* currentDirectory) {
   const bool isDirectory = FindText(line.text, " DIR ") != nullptr;
   const char behindField = ColumnChar(line, kNameFieldWidth);
   CutAt(line, kNameFieldWidth);
@@ -149,11 +147,10 @@ void ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* 
   entry.size = ColumnProduct(line, 23, 31);
   CompleteYear(entry);
 
-  if (field[0] == '\0' || field[0] == ' ' || field[0] == '\t') return;
+  if (field[0] == '\0' || field[0] == ' ' || field[0] == '\t') return 0;
   if (isDirectory) {
     entry.kind = KIND_DIRECTORY;
-    CopyName(entry, field);
-    return;
+    return CopyName(entry, field);
   }
   const std::size_t directoryLength = std::strlen(currentDirectory);
   if (std::strncmp(field, currentDirectory, directoryLength) == 0) {
@@ -163,26 +160,21 @@ void ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* 
       line.text[kNameFieldWidth] = behindField;
       if (char* blank = std::strchr(line.text, ' ')) *blank = '\0';
     }
-    CopyName(entry, TextAt(field, static_cast<int>(directoryLength)));
-    return;
+    return CopyName(entry, TextAt(field, static_cast<int>(directoryLength)));
   }
   // A leading blank became the "." above; bytes from 0x80 count as blanks.
   if (field[0] == '.' || static_cast<signed char>(field[0]) <= 32) {
-    CopyName(entry, RemoveBlanks(field + 1));
-    return;
+    return CopyName(entry, RemoveBlanks(field + 1));
   }
-  CopyName(entry, field);
+  return CopyName(entry, field);
 }
 
 }  // namespace
 
-void ParseVmCms(ListingEntry& entry, char* line, int length, const char* currentDirectory) {
-  const ColumnLine columns = {line, length};
-  if (IsDateFirst(columns)) {
-    ReadDateFirstLine(entry, columns);
-  } else {
-    ReadNameFirstLine(entry, columns, currentDirectory != nullptr ? currentDirectory : "");
-  }
+int ParseVmCms(ListingEntry& entry, const LineInput& in) {
+  const ColumnLine columns = {in.copy, in.length};
+  if (IsDateFirst(columns)) return ReadDateFirstLine(entry, columns);
+  return ReadNameFirstLine(entry, columns, in.currentDirectory);
 }
 
 char* RemoveBlanks(char* text) {

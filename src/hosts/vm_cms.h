@@ -2,14 +2,15 @@
 // the product of two count columns.
 #pragma once
 
+#include "decode/parser.h"
 #include "qordahosts.h"
 
 namespace qorda {
 
 // 'PROFILE  EXEC      V         80         23 ... 2001-05-16 12:34:56' and
 // the date-first shape '05/16/2001 12:34 ... PROFILE.EXEC'. Names that begin
-// with currentDirectory lose it. length is the line's.
-void ParseVmCms(ListingEntry& entry, char* line, int length, const char* currentDirectory);
+// with the current directory lose it.
+int ParseVmCms(ListingEntry& entry, const LineInput& in);
 
 // Trims the text, then closes up every blank in it; returns its first
 // character that is not a blank.

@@ -125,11 +125,11 @@ int ParseVmsDate(ListingEntry& entry, const char* text) {
   return 1;
 }
 
-int ParseVmsUcx(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
-  (void)hostTypeId;
+int ParseVmsUcx(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   // '%RMS-E-FNF, file not found' and its like
   if (FindText(line, ", file not found") != nullptr) return 0;
-  const char* const end = line + length;
+  const char* const end = line + in.length;
   char* version = FindVersion(line, end);
   if (version == nullptr) return 0;
 
@@ -147,11 +147,12 @@ int ParseVmsUcx(ListingEntry& entry, char* line, int length, int32_t hostTypeId)
   return CopyBehindDirectory(entry, line, CutFileName(line, version));
 }
 
-int ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
-  const char* const end = line + length;
+int ParseVmsMultiNet(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  const char* const end = line + in.length;
   char* version = FindVersion(line, end);
   if (version == nullptr) return 0;
-  bool isRsx = hostTypeId == HOST_PDP11_RSX11M;
+  bool isRsx = in.hostTypeId == HOST_PDP11_RSX11M;
 
   ReadTimeAndDate(entry, line, version, end);
   ReadUsedBlocks(entry, line, version, end);

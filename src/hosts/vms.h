@@ -3,19 +3,17 @@
 // sizes in 512-byte blocks, dates as day-MON-year.
 #pragma once
 
-#include <cstdint>
-
+#include "decode/parser.h"
 #include "qordahosts.h"
 
 namespace qorda {
 
 // 'LOGIN.COM;3  2/3  12-MAR-1999 14:05:10  [SYSTEM]  (RWED,RWED,RE,)'
-// length is the line's. Returns the name's length.
-int ParseVmsUcx(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
+int ParseVmsUcx(ListingEntry& entry, const LineInput& in);
 
-// The same lines for MultiNet and, by hostTypeId, RSX-11M: '001002.DIR;1'
+// The same lines for MultiNet and, by host type, RSX-11M: '001002.DIR;1'
 // is the directory [001,002].
-int ParseVmsMultiNet(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
+int ParseVmsMultiNet(ListingEntry& entry, const LineInput& in);
 
 // '12-MAR-1999' into year, month and day; 0 when a "-" is missing.
 int ParseVmsDate(ListingEntry& entry, const char* text);

@@ -151,12 +151,15 @@ int64_t ApacheSize(const char* sizeText) {
   return static_cast<int64_t>(bytes);
 }
 
-// Apache escapes blanks in names: 'my%20file.txt'.
-void UnescapeBlanks(char* name) {
+// Apache escapes blanks in names: 'my%20file.txt'. Returns the name's
+// length once unescaped.
+std::size_t UnescapeBlanks(char* name, std::size_t length) {
   while (char* escape = FindText(name, "%20")) {
     *escape = ' ';
     std::memmove(escape + 1, escape + 3, std::strlen(escape + 3) + 1);
+    length -= 2;
   }
+  return length;
 }
 
 // 'lnk -> target' is named by the word before the arrow; null without one.
@@ -169,26 +172,29 @@ char* NameBeforeArrow(char* line) {
 
 }  // namespace
 
-int ParseWindowsNt(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
-  return ParseDosOrUnix(entry, line, length, hostTypeId, kNtDialect);
+int ParseWindowsNt(ListingEntry& entry, const LineInput& in) {
+  return ParseDosOrUnix(entry, in.copy, in.length, in.hostTypeId, kNtDialect);
 }
 
-int ParseAci(ListingEntry& entry, char* line, int length, int32_t hostTypeId) {
-  return ParseDosOrUnix(entry, line, length, hostTypeId, kAciDialect);
+int ParseAci(ListingEntry& entry, const LineInput& in) {
+  return ParseDosOrUnix(entry, in.copy, in.length, in.hostTypeId, kAciDialect);
 }
 
-void ParseIis(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  ParseUnixColumns(entry, line, 4, 2, 3, 5, 7, hostTypeId);
-  if (const char* name = NthWord(line, 8)) CopyName(entry, name);
+int ParseIis(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
+  ParseUnixColumns(entry, line, 4, 2, 3, 5, 7, in.hostTypeId);
+  int nameLength = 0;
+  if (const char* name = NthWord(line, 8)) nameLength = CopyName(entry, name);
   // "<dir>" in the size column; a "dir" in the name counts as well.
   if (const char* sizeColumn = NthWord(line, 7); sizeColumn != nullptr) {
     if (FindText(sizeColumn, "dir") != nullptr) entry.kind = KIND_DIRECTORY;
   }
+  return nameLength;
 }
 
-void ParseApache(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  (void)hostTypeId;
-  std::size_t nameLength = std::strlen(line);
+int ParseApache(ListingEntry& entry, const LineInput& in) {
+  const char* line = in.copy;
+  auto nameLength = static_cast<std::size_t>(in.length);
   if (const char* date = NthWord(line, 2)) {
     // "12-Jan-2009 12:30": day, month and year at fixed places in the date.
     entry.day = static_cast<uint8_t>(ScanInt(date));
@@ -209,16 +215,16 @@ void ParseApache(ListingEntry& entry, char* line, int32_t hostTypeId) {
   std::memcpy(entry.name, line, nameLength);
   while (nameLength > 1 && entry.name[nameLength - 1] == ' ') --nameLength;
   entry.name[nameLength] = '\0';
-  UnescapeBlanks(entry.name);
+  return static_cast<int>(UnescapeBlanks(entry.name, nameLength));
 }
 
-void ParseSiNt(ListingEntry& entry, char* line, int32_t hostTypeId) {
-  (void)hostTypeId;
+int ParseSiNt(ListingEntry& entry, const LineInput& in) {
+  char* line = in.copy;
   char* name = LastWord(line);
   if (name != line) name[-1] = '\0';
   // 'abc x': three characters or fewer before the last word are no entry.
-  if (std::strlen(line) <= 3) return;
-  if (*name == '\0') return;
+  if (std::strlen(line) <= 3) return 0;
+  if (*name == '\0') return 0;
 
   if (line[0] == 'd' || line[0] == 'D' || IsDirMarker(line)) {
     std::size_t length = std::strlen(name);
@@ -237,7 +243,7 @@ void ParseSiNt(ListingEntry& entry, char* line, int32_t hostTypeId) {
       entry.kind = KIND_LINK;
     }
   }
-  CopyName(entry, name);
+  return CopyName(entry, name);
 }
 
 }  // namespace qorda

@@ -3,26 +3,24 @@
 // "<DIR>" column, the IIS and Apache layouts, and SI NT FTPD's last word.
 #pragma once
 
-#include <cstdint>
-
+#include "decode/parser.h"
 #include "qordahosts.h"
 
 namespace qorda {
 
-// '12-31-99  10:00AM       <DIR>          src', or a Unix long listing, of
-// the given length. Returns the name's length, as ParseAci does.
-int ParseWindowsNt(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
+// '12-31-99  10:00AM       <DIR>          src', or a Unix long listing.
+int ParseWindowsNt(ListingEntry& entry, const LineInput& in);
 
 // The same two styles with ACI's columns, clock and directory markers.
-int ParseAci(ListingEntry& entry, char* line, int length, int32_t hostTypeId);
+int ParseAci(ListingEntry& entry, const LineInput& in);
 
 // 'Tue Jan 12 2009 09:15 AM 12345 file.txt'
-void ParseIis(ListingEntry& entry, char* line, int32_t hostTypeId);
+int ParseIis(ListingEntry& entry, const LineInput& in);
 
 // 'index.html              12-Jan-2009 12:30  1.2K'
-void ParseApache(ListingEntry& entry, char* line, int32_t hostTypeId);
+int ParseApache(ListingEntry& entry, const LineInput& in);
 
 // Only the last word and the kind: 'drwxr-xr-x ... 12:30 docs/'
-void ParseSiNt(ListingEntry& entry, char* line, int32_t hostTypeId);
+int ParseSiNt(ListingEntry& entry, const LineInput& in);
 
 }  // namespace qorda

@@ -4,8 +4,6 @@
 // columns further right at their own offsets.
 #pragma once
 
-#include <cstring>
-
 namespace qorda {
 
 // The line with the length it had before any cut. Every read below stays
@@ -15,9 +13,6 @@ struct ColumnLine {
   int length;
 };
 
-inline ColumnLine MakeColumnLine(char* text) {
-  return {text, static_cast<int>(std::strlen(text))};
-}
 inline ColumnLine MakeColumnLine(char* text, int length) {
   return {text, length};
 }

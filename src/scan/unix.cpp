@@ -272,13 +272,15 @@ char* FindUnixName(char* line, int* extraWord) {
   return FindUnixNameIn(line, IndexWords(line, std::strlen(line), 8), extraWord);
 }
 
-int ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t hostTypeId) {
+int ParseUnixLine(ListingEntry& entry, const LineInput& in) {
+  char* const line = in.copy;
+  const int32_t hostTypeId = in.hostTypeId;
   if (StartsWithNoCase(line, "total")) return 0;
 
   // Words 1 to 9 in one pass (a device has one word more). Cutting the name
   // out leaves their starts as they are, except that the date column may
   // have been the name's first word.
-  WordStarts words = IndexWords(line, length, 9);
+  WordStarts words = IndexWords(line, static_cast<std::size_t>(in.length), 9);
   const char* fifthWord = words.starts[5];
   if (fifthWord != nullptr && IsDigit(*fifthWord)) {
     int extra = 0;

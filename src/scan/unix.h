@@ -6,13 +6,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "decode/parser.h"
 #include "qordahosts.h"
 
 namespace qorda {
 
-// '-rw-r--r--   1 owner    group        1234 Jan 12 12:30 file name.txt',
-// whose length is given. Returns the name's length.
-int ParseUnixLine(ListingEntry& entry, char* line, std::size_t length, int32_t hostTypeId);
+// '-rw-r--r--   1 owner    group        1234 Jan 12 12:30 file name.txt'.
+int ParseUnixLine(ListingEntry& entry, const LineInput& in);
 
 // Reads month, day, time of day or year, and size from the given word
 // numbers. yearWord is read only for NetWare v4, which writes its own year

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "decode/decode_line.h"
 #include "qordahosts.h"
 #include "support/decode.h"
 
@@ -45,10 +46,8 @@ TEST(ParseTandem, ReadsTheFixedColumns) {
 }
 
 // A VOS listing: the heading lines decide how the lines below them read.
-// Every prefix of a heading opens the section the whole heading opens, so
-// the prefix check leaves the order intact.
 TEST(ParseStratusVos, DecodesAListingInOrderThroughItsSections) {
-  ResetStratusVosSectionsForTesting();
+  gListingState = ListingState{};
   const std::string fileLine =
       Columns({{0, "w"}, {9, "4"}, {12, "seq"}, {21, "01-05-16 12:34:56"}, {40, "foo.txt"}});
   const Row listing[] = {
@@ -72,7 +71,7 @@ TEST(ParseStratusVos, DecodesAListingInOrderThroughItsSections) {
       {"01-05-16 12: averyveryverylongname", {""}},  // 12 characters before the name
   };
   ExpectRows(listing, {HOST_STRATUS_VOS});
-  ResetStratusVosSectionsForTesting();
+  gListingState = ListingState{};
 }
 
 TEST(ParseConnectEnterprise, ReadsCountBatchIdAndTimeStamp) {

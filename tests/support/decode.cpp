@@ -6,7 +6,8 @@
 #include <memory>
 #include <sstream>
 
-#include "decode/dispatch.h"
+#include "decode/decode_line.h"
+#include "decode/routes.h"
 
 namespace qorda::testing {
 
@@ -56,19 +57,26 @@ namespace {
 
 // Every prefix in a buffer of its exact size, so that the sanitizer catches
 // a read past it: with a terminator as the decoder's copy has one, or, for
-// a parser that reads in place, without.
+// a route that reads in place, without, and with no copy to write to. The
+// parser gets a copy of the listing state, so the check leaves the listing
+// as the rows decode it.
 void ParseEveryPrefix(std::string_view line, int32_t hostType) {
-  const InPlaceParser inPlace = InPlaceParserFor(hostType);
+  const Route& route = RouteFor(hostType);
   for (std::size_t length = 0; length <= line.size(); ++length) {
-    std::unique_ptr<char[]> copy(new char[inPlace != nullptr ? length : length + 1]);
-    std::memcpy(copy.get(), line.data(), length);
-    if (inPlace == nullptr) copy[length] = '\0';
+    std::unique_ptr<char[]> block(new char[route.readsInPlace ? length : length + 1]);
+    std::memcpy(block.get(), line.data(), length);
+    if (!route.readsInPlace) block[length] = '\0';
+    ListingState state = gListingState;
+    const LineInput input = {.text = block.get(),
+                             .length = static_cast<int>(length),
+                             .hostTypeId = hostType,
+                             .copy = route.readsInPlace ? nullptr : block.get(),
+                             .currentDirectory = "",
+                             .datasetPrefix = "",
+                             .state = state};
     ListingEntry entry{};
-    const auto textLength = static_cast<int>(length);
     // Parsers report the length of the name they wrote; the decoder returns it unmeasured.
-    int nameLength = inPlace != nullptr
-                         ? inPlace(entry, copy.get(), textLength, hostType)
-                         : DispatchLine(entry, copy.get(), textLength, hostType, "", "");
+    const int nameLength = route.parse(entry, input);
     ASSERT_EQ(nameLength, static_cast<int>(std::strlen(entry.name)))
         << "'" << line.substr(0, length) << "' as host " << hostType;
   }

@@ -1,8 +1,10 @@
-// Walks the whole dispatch table: every host type id reaches the parser of
+// Walks the whole routes table: every host type id reaches the parser of
 // its dialect, and no other. Each row holds the ids that share a parser and a
 // line of that dialect; the line must decode alike under all of them and
-// differently under the first id of every other row, so a case label moved to
-// the wrong parser, or lost to the Unix default, fails here by name.
+// differently under the first id of every other row, so an id moved to the
+// wrong row of the table, or lost to the Unix default, fails here by name.
+#include "decode/routes.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -10,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "hosts/tandem_vos.h"
+#include "decode/decode_line.h"
 #include "qordahosts.h"
 #include "support/decode.h"
 
 namespace qorda::testing {
 namespace {
 
-struct DispatchRow {
+struct RouteRow {
   std::vector<int32_t> ids;
   std::string line;
   const char* name;
@@ -40,7 +42,7 @@ const char* DatasetPrefixFor(int32_t id) {
 // Decodes as a fresh client would: the Stratus VOS parser is told first that
 // a section of files begins, since it decodes nothing outside a section.
 Decoded DecodeFresh(const std::string& line, int32_t id) {
-  ResetStratusVosSectionsForTesting();
+  gListingState = ListingState{};
   if (id == HOST_STRATUS_VOS) Decode("Files: 3  Blocks: 12", id);
   return Decode(line, id, CurrentDirectoryFor(id), DatasetPrefixFor(id));
 }
@@ -54,8 +56,8 @@ std::string PadTo(std::string text, std::size_t column) {
   return text;
 }
 
-const std::vector<DispatchRow>& Rows() {
-  static const std::vector<DispatchRow> rows = {
+const std::vector<RouteRow>& Rows() {
+  static const std::vector<RouteRow> rows = {
       // Windows and DOS-style servers.
       {{HOST_MICROSOFT_NT, HOST_CARROX_DMZ}, "01-05-23  12:07AM                12345 x", "x"},
       {{HOST_ACI}, "01-05-23  10:00AM       1234           x <DIR> y", "x <DIR> y"},
@@ -184,21 +186,21 @@ const std::vector<DispatchRow>& Rows() {
   return rows;
 }
 
-TEST(Dispatch, EveryIdOfTheTableHasExactlyOneRow) {
-  std::vector<int> rowsPerId(HOST_APACHE - HOST_NAME_LIST + 1, 0);
-  for (const DispatchRow& row : Rows()) {
+TEST(Routes, EveryIdOfTheTableHasExactlyOneRow) {
+  std::vector<int> rowsPerId(kRoutedIdCount, 0);
+  for (const RouteRow& row : Rows()) {
     for (int32_t id : row.ids) {
-      if (id >= HOST_NAME_LIST && id <= HOST_APACHE) ++rowsPerId[id - HOST_NAME_LIST];
+      if (id >= kFirstRoutedId && id <= kLastRoutedId) ++rowsPerId[id - kFirstRoutedId];
     }
   }
   for (std::size_t i = 0; i < rowsPerId.size(); ++i) {
-    EXPECT_EQ(rowsPerId[i], 1) << "host type " << HOST_NAME_LIST + i;
+    EXPECT_EQ(rowsPerId[i], 1) << "host type " << kFirstRoutedId + i;
   }
 }
 
-TEST(Dispatch, EachIdDecodesItsDialectLikeTheOthersOfItsRow) {
+TEST(Routes, EachIdDecodesItsDialectLikeTheOthersOfItsRow) {
   FixedClock clock(2026, 6);
-  for (const DispatchRow& row : Rows()) {
+  for (const RouteRow& row : Rows()) {
     const Decoded first = DecodeFresh(row.line, row.ids.front());
     EXPECT_STREQ(first.entry.name, row.name) << row.ids.front() << ": '" << row.line << "'";
     EXPECT_EQ(first.result, static_cast<int32_t>(std::strlen(row.name))) << row.ids.front();
@@ -209,12 +211,12 @@ TEST(Dispatch, EachIdDecodesItsDialectLikeTheOthersOfItsRow) {
   }
 }
 
-TEST(Dispatch, NoOtherParserReadsADialectTheSameWay) {
+TEST(Routes, NoOtherParserReadsADialectTheSameWay) {
   FixedClock clock(2026, 6);
-  for (const DispatchRow& row : Rows()) {
+  for (const RouteRow& row : Rows()) {
     if (!row.distinct) continue;
     const Decoded own = DecodeFresh(row.line, row.ids.front());
-    for (const DispatchRow& other : Rows()) {
+    for (const RouteRow& other : Rows()) {
       if (&other == &row) continue;
       int32_t id = other.ids.front();
       EXPECT_FALSE(SameRecord(DecodeFresh(row.line, id), own))
