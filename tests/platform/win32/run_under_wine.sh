@@ -1,11 +1,23 @@
 #!/usr/bin/env bash
-# Runs a Windows program under 64-bit Wine on a virtual X display, in a fresh
-# Wine prefix that is removed afterwards:  run_under_wine.sh program.exe [args]
+# Runs a Windows program under Wine on a virtual X display, in a fresh Wine
+# prefix that is removed afterwards:  run_under_wine.sh 32|64 program.exe [args]
+# 32 runs it with the 32-bit loader in a 32-bit prefix, 64 with wine64.
 set -euo pipefail
+bits=$1
+shift
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 # No Mono or Gecko: the prefix would otherwise offer to download them.
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# The Wine server outlives the program; wait for it before the prefix goes.
-xvfb-run -a sh -c '/usr/lib/wine/wine64 "$@"; status=$?; /usr/lib/wine/wineserver -w; exit $status' \
-  run_under_wine "$@" 2> >(grep -v -e 'syswow64' -e 'has been updated' >&2)
+case $bits in
+  32) loader=/usr/lib/wine/wine && export WINEARCH=win32 ;;
+  64) loader=/usr/lib/wine/wine64 ;;
+  *) echo "run_under_wine.sh: 32 or 64, not '$bits'" >&2 && exit 2 ;;
+esac
+# A crash prints a backtrace and ends the program: the crash dialog would
+# wait for a click on a display nobody sees. The Wine server outlives the
+# program; wait for it before the prefix goes.
+xvfb-run -a sh -c '
+  "$0" reg add "HKCU\\Software\\Wine\\WineDbg" /v ShowCrashDialog /t REG_DWORD /d 0 /f > /dev/null
+  "$0" "$@"; status=$?; /usr/lib/wine/wineserver -w; exit $status' \
+  "$loader" "$@" 2> >(grep -v -e 'syswow64' -e 'has been updated' -e 'created the configuration' >&2)
