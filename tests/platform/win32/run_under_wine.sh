@@ -2,13 +2,18 @@
 # Runs a Windows program under Wine on a virtual X display, in a fresh Wine
 # prefix that is removed afterwards:  run_under_wine.sh 32|64 program.exe [args]
 # 32 runs it with the 32-bit loader in a 32-bit prefix, 64 with wine64.
+# QORDA_WINE_PREFIX names a prefix to use and keep instead (a benchmark's,
+# of the same bitness); an inherited WINEPREFIX is not used.
 set -euo pipefail
 bits=$1
 shift
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+WINEPREFIX=${QORDA_WINE_PREFIX:-}
+if [ -z "$WINEPREFIX" ]; then
+  WINEPREFIX=$(mktemp -d)
+  trap 'rm -rf "$WINEPREFIX"' EXIT
+fi
 # No Mono or Gecko: the prefix would otherwise offer to download them.
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 case $bits in
   32) loader=/usr/lib/wine/wine && export WINEARCH=win32 ;;
   64) loader=/usr/lib/wine/wine64 ;;
