@@ -59,7 +59,7 @@ core = Extension(
     # Only the module's init function is exported: the library's C functions
     # stay private to the extension, whatever else the process loads.
     extra_link_args=[f"-Wl,--version-script={HERE / 'src' / '_core.map'}"],
-    depends=[str(path) for path in (ROOT / "include").glob("*.h")],
+    depends=[str(path) for folder in ("include", "src", "python/src") for path in (ROOT / folder).rglob("*.h")],
     language="c++",
 )
 

@@ -145,8 +145,8 @@ class Entry:
 class Listing:
     """Entries with the host type they were decoded with. From bytes or str
     it holds them all; from a file or an iterable it decodes lazily, in
-    chunks, as it is iterated (once); len(), indexing and pickling read the
-    rest and keep it."""
+    chunks, as it is iterated (once), and has no len() or indexing; pickling
+    reads the rest."""
 
     host_type: HostType | int
     chosen_by: _ChosenBy

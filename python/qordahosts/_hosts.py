@@ -8,9 +8,6 @@ import re
 
 from . import _core
 
-_INT32 = range(-(2**31), 2**31)
-
-
 class _LabelledHostType(enum.IntEnum):
     @property
     def label(self) -> str:
@@ -66,7 +63,7 @@ def host_type_id(value: object, function: str, argument: str) -> int:
             f"{function}() argument '{argument}' must be a HostType, int or str, "
             f"not {type(value).__name__}"
         )
-    if value not in _INT32:
+    if not -(2**31) <= value < 2**31:
         raise ValueError(f"{function}() argument '{argument}' is out of range: {value}")
     return int(value)
 

@@ -91,8 +91,8 @@ class Listing:
     A listing made from bytes or str holds all its entries. One made from a
     file or an iterable of lines decodes them as it is iterated, CHUNK_LINES at
     a time, and keeps none, so memory stays flat however long the input: it
-    can be iterated once. len(), indexing and pickling read the rest of such
-    an input and keep those entries."""
+    can be iterated once and has no len() or indexing (list(listing) keeps
+    the entries). Pickling it reads the rest of the input."""
 
     __slots__ = ("host_type", "chosen_by", "encoding", "_entries", "_chunks")
 
@@ -125,11 +125,17 @@ class Listing:
             self._chunks = None
         return self._entries
 
+    def _whole(self, operation: str) -> list[Entry]:
+        if self._chunks is not None:
+            # A TypeError, so that list(listing) iterates instead.
+            raise TypeError(f"{operation} of a listing still being read from a file or an iterable")
+        return self._entries
+
     def __len__(self) -> int:
-        return len(self._read_rest())
+        return len(self._whole("len()"))
 
     def __getitem__(self, index):
-        return self._read_rest()[index]
+        return self._whole("indexing")[index]
 
     def __reduce__(self):
         entries = self._read_rest()
