@@ -74,6 +74,11 @@ struct Batch {
   RawVector<char> names;
   int64_t nulLineNumber = 0;  // the first line holding a NUL, which stops the run
   bool outOfMemory = false;
+
+  void Clear() {
+    lines.clear();
+    names.clear();
+  }
 };
 
 // The library reads at most 511 characters of a line; copying no more lets
@@ -101,22 +106,18 @@ struct LineDecoder {
   }
 };
 
-PyObject* BuildEntries(const Batch& batch, const char* encoding, bool utc) {
-  if (batch.outOfMemory) return PyErr_NoMemory();
-  PyObject* entries = PyList_New(static_cast<Py_ssize_t>(batch.lines.size()));
-  if (entries == nullptr) return nullptr;
-  for (size_t i = 0; i < batch.lines.size(); ++i) {
-    const DecodedLine& line = batch.lines[i];
+// Appends the batch's entries to the list; false with an exception set.
+bool AppendEntries(PyObject* entries, const Batch& batch, const char* encoding, bool utc) {
+  for (const DecodedLine& line : batch.lines) {
     PyObject* entry = NewEntry(
         line.fields, std::string_view(batch.names.data() + line.nameOffset, line.nameLength),
         encoding, utc);
-    if (entry == nullptr) {
-      Py_DECREF(entries);
-      return nullptr;
-    }
-    PyList_SET_ITEM(entries, static_cast<Py_ssize_t>(i), entry);
+    if (entry == nullptr) return false;
+    const int appended = PyList_Append(entries, entry);
+    Py_DECREF(entry);
+    if (appended < 0) return false;
   }
-  return entries;
+  return true;
 }
 
 PyObject* DescribeArgument(const ArgumentName& name) {
@@ -154,64 +155,70 @@ LineDecoder LineDecoderOf(const DecoderObject* decoder) {
           PyBytes_AS_STRING(decoder->datasetPrefix)};
 }
 
-// Decodes text's lines without the GIL and under the decoder lock, after
-// checking that no other chunked listing has fed the carried state since
-// this one's last chunk. False with RuntimeError set when one has.
-template <typename ForEachLine>
-bool DecodeUnlocked(DecoderObject* decoder, Batch& batch, ForEachLine forEachLine) {
-  const bool carriesState = CarriesStateBetweenLines(decoder->hostTypeId);
-  bool interrupted = false;
-  Py_BEGIN_ALLOW_THREADS {
-    std::lock_guard lock(gDecoderLock);
-    if (carriesState && decoder->linesSeen > 0 && gStateOwner != decoder->serial) {
-      interrupted = true;
-    } else {
-      try {
-        forEachLine(LineDecoderOf(decoder));
-      } catch (const std::bad_alloc&) {
-        batch.outOfMemory = true;
-      }
-      if (carriesState) gStateOwner = decoder->serial;
+// Lines decoded in one pass without the GIL: their batch stays in the
+// cache while their entries are built, and is reused by the next pass.
+constexpr size_t kLinesPerPass = 16384;
+
+// The entries of a listing's lines, decoded under the decoder lock in
+// passes: decodePass(lines, batch) fills the batch without the GIL and
+// answers whether lines are left. A listing read in chunks first checks that
+// no other has fed the carried state since its last chunk.
+template <typename DecodePass>
+PyObject* DecodeInPasses(DecoderObject* decoder, DecodePass decodePass) {
+  const auto lock = LockDecoder();
+  if (CarriesStateBetweenLines(decoder->hostTypeId)) {
+    if (decoder->linesSeen > 0 && gStateOwner != decoder->serial) {
+      return PyErr_Format(PyExc_RuntimeError,
+                          "decode_listing(): another listing of this host type was decoded "
+                          "while this one was being read; its lines carry state from one to the "
+                          "next, so read such listings one after the other");
+    }
+    gStateOwner = decoder->serial;
+  }
+  const char* encoding = PyUnicode_AsUTF8(decoder->encoding);
+  PyObject* entries = encoding != nullptr ? PyList_New(0) : nullptr;
+  if (entries == nullptr) return nullptr;
+  const LineDecoder lines = LineDecoderOf(decoder);
+  Batch batch;
+  for (bool more = true; more;) {
+    batch.Clear();
+    Py_BEGIN_ALLOW_THREADS try { more = decodePass(lines, batch); } catch (const std::bad_alloc&) {
+      batch.outOfMemory = true;
+    }
+    Py_END_ALLOW_THREADS;
+    if (batch.outOfMemory) PyErr_NoMemory();
+    if (batch.nulLineNumber > 0) RaiseNulError({"decode_listing", "data", batch.nulLineNumber});
+    if (PyErr_Occurred() || !AppendEntries(entries, batch, encoding, decoder->utc)) {
+      Py_DECREF(entries);
+      return nullptr;
     }
   }
-  Py_END_ALLOW_THREADS;
-  if (interrupted) {
-    PyErr_SetString(PyExc_RuntimeError,
-                    "decode_listing(): another listing of this host type was decoded while this "
-                    "one was being read; its lines carry state from one to the next, so read "
-                    "such listings one after the other");
-  }
-  return !interrupted;
+  return entries;
 }
 
-// Decoder.decode_data(data): every line of a bytes-like buffer, split at LF,
-// in one pass.
+// Decoder.decode_data(data): every line of a bytes-like buffer, split at LF.
 PyObject* DecodeData(PyObject* self, PyObject* data) {
   DecoderObject* decoder = AsDecoder(self);
   Py_buffer view;
   if (PyObject_GetBuffer(data, &view, PyBUF_SIMPLE) < 0) return nullptr;
-  Batch batch;
-  int64_t lineNumber = decoder->linesSeen;
-  const bool decoded = DecodeUnlocked(decoder, batch, [&](const LineDecoder& lines) {
-    std::string_view rest(static_cast<const char*>(view.buf), static_cast<size_t>(view.len));
-    while (!rest.empty()) {
+  std::string_view rest(static_cast<const char*>(view.buf), static_cast<size_t>(view.len));
+  int64_t& lineNumber = decoder->linesSeen;
+  PyObject* entries = DecodeInPasses(decoder, [&](const LineDecoder& lines, Batch& batch) {
+    for (size_t count = 0; count < kLinesPerPass && !rest.empty(); ++count) {
       const size_t end = std::min(rest.find('\n'), rest.size());
       const std::string_view line = rest.substr(0, end);
       rest.remove_prefix(std::min(end + 1, rest.size()));
       ++lineNumber;
       if (line.find('\0') != std::string_view::npos) {
         batch.nulLineNumber = lineNumber;
-        return;
+        return false;
       }
       lines.Decode(line, batch);
     }
+    return !rest.empty();
   });
   PyBuffer_Release(&view);
-  decoder->linesSeen = lineNumber;
-  if (!decoded) return nullptr;
-  if (batch.nulLineNumber > 0)
-    return RaiseNulError({"decode_listing", "data", batch.nulLineNumber});
-  return BuildEntries(batch, PyUnicode_AsUTF8(decoder->encoding), decoder->utc);
+  return entries;
 }
 
 // Decoder.decode_lines(lines): a chunk of a listing, one line per item.
@@ -241,17 +248,16 @@ PyObject* DecodeLines(PyObject* self, PyObject* items) {
     return PyErr_NoMemory();
   }
   Py_DECREF(sequence);
-  Batch batch;
-  const bool decoded = DecodeUnlocked(decoder, batch, [&](const LineDecoder& lines) {
+  PyObject* entries = DecodeInPasses(decoder, [&](const LineDecoder& lines, Batch& batch) {
     size_t start = 0;
     for (size_t end : ends) {
       lines.Decode(std::string_view(text.data() + start, end - start), batch);
       start = end;
     }
+    return false;
   });
   decoder->linesSeen += count;
-  if (!decoded) return nullptr;
-  return BuildEntries(batch, encoding, decoder->utc);
+  return entries;
 }
 
 PyObject* NewDecoder(PyTypeObject* type, PyObject* args, PyObject* keywords) {

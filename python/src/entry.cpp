@@ -36,9 +36,12 @@ bool IsAscii(std::string_view text) {
 
 PyObject* DecodeName(std::string_view raw, const char* encoding) {
   const auto length = static_cast<Py_ssize_t>(raw.size());
-  // The package accepts only encodings that read ASCII as ASCII, and most names are.
-  if (IsAscii(raw)) return PyUnicode_DecodeASCII(raw.data(), length, nullptr);
-  return PyUnicode_Decode(raw.data(), length, encoding, "surrogateescape");
+  if (!IsAscii(raw)) return PyUnicode_Decode(raw.data(), length, encoding, "surrogateescape");
+  // The package accepts only encodings that read ASCII as ASCII, and most
+  // names are: copied straight into a str, without a second check.
+  PyObject* name = PyUnicode_New(length, 127);
+  if (name != nullptr) std::memcpy(PyUnicode_1BYTE_DATA(name), raw.data(), raw.size());
+  return name;
 }
 
 // Takes over the reference to name.
