@@ -119,6 +119,11 @@ def test_megabyte_lines_decode_as_the_c_library_does(decode_with_c):
     assert entry.raw_name == record.name and len(entry.raw_name) == result
 
 
+def test_long_listings_lose_no_line_between_passes():
+    names = [b"f%05d" % n for n in range(40_000)]
+    assert [entry.raw_name for entry in qordahosts.decode_listing(unix_listing(*names), 6010)] == names
+
+
 def test_a_generator_of_lines_decodes_in_flat_memory():
     lines = (b"-rw-r--r--   1 owner  group  %d Jan 12 12:00 file%07d.txt" % (n, n) for n in range(300_000))
     tracemalloc.start()
