@@ -36,8 +36,9 @@ bool CarriesStateBetweenLines(int32_t hostTypeId) {
 std::unique_lock<std::recursive_mutex> LockDecoder() {
   std::unique_lock lock(gDecoderLock, std::try_to_lock);
   if (!lock.owns_lock()) {
-    Py_BEGIN_ALLOW_THREADS lock.lock();
-    Py_END_ALLOW_THREADS
+    PyThreadState* thread = PyEval_SaveThread();
+    lock.lock();
+    PyEval_RestoreThread(thread);
   }
   return lock;
 }
@@ -137,7 +138,8 @@ PyObject* RaiseNulError(const ArgumentName& name) {
 
 // The Decoder of one listing: its settings and where it has got to.
 struct DecoderObject {
-  PyObject_HEAD int32_t hostTypeId;
+  PyObject head;
+  int32_t hostTypeId;
   bool utc;
   PyObject* currentDirectory;  // bytes
   PyObject* datasetPrefix;     // bytes
@@ -182,10 +184,14 @@ PyObject* DecodeInPasses(DecoderObject* decoder, DecodePass decodePass) {
   Batch batch;
   for (bool more = true; more;) {
     batch.Clear();
-    Py_BEGIN_ALLOW_THREADS try { more = decodePass(lines, batch); } catch (const std::bad_alloc&) {
+    PyThreadState* thread = PyEval_SaveThread();
+    try {
+      more = decodePass(lines, batch);
+    } catch (const std::bad_alloc&) {
       batch.outOfMemory = true;
+      more = false;
     }
-    Py_END_ALLOW_THREADS;
+    PyEval_RestoreThread(thread);
     if (batch.outOfMemory) PyErr_NoMemory();
     if (batch.nulLineNumber > 0) RaiseNulError({"decode_listing", "data", batch.nulLineNumber});
     if (PyErr_Occurred() || !AppendEntries(entries, batch, encoding, decoder->utc)) {

@@ -10,8 +10,8 @@ namespace qorda::python {
 namespace {
 
 struct EntryObject {
-  PyObject_VAR_HEAD  // ob_size is the length of rawName
-      PyObject* name;
+  PyVarObject head;  // ob_size is the length of rawName
+  PyObject* name;
   EntryFields fields;
   bool utc;
   char rawName[1];  // ob_size bytes, no terminator
