@@ -96,7 +96,7 @@ class HostType(enum.IntEnum):
     APACHE = 6072
 
 # A host type as the functions take it: a member, an id (5995, the plain
-# name list, has no member) or a label or member name.
+# name list, has no member), or a str: an id, a label or a member name.
 _HostTypeArgument = HostType | int | str
 
 @final

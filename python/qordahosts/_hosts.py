@@ -52,7 +52,10 @@ def as_host_type(host_type_id: int) -> HostType | int:
 
 
 def host_type_id(value: object, function: str, argument: str) -> int:
-    """The id that a HostType, an int or a name (label or member name) gives."""
+    """The id that a HostType, an int, or a str (an id, a label or a member
+    name, as qorda-ls takes them) gives."""
+    if isinstance(value, str) and value.isascii() and value.isdigit():
+        value = int(value)
     if isinstance(value, str):
         member = _BY_NAME.get(value.casefold())
         if member is None:

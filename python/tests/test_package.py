@@ -37,6 +37,7 @@ def test_host_type_members_are_the_header_constants_and_the_stub_members():
         ({"greeting": "220 ready", "syst": b"215 Windows_NT"}, HostType.MICROSOFT_NT, "syst"),
         ({"greeting": "220 ready", "syst": "215 nothing known"}, HostType.AUTO, "auto"),
         ({"host_type": 5995}, 5995, "given"),
+        ({"host_type": "6012"}, HostType.VMS_UCX, "given"),
     ],
 )
 def test_decode_listing_chooses_the_host_type_as_qorda_ls_does(arguments, host_type, chosen_by):
