@@ -1,0 +1,110 @@
+// qordahosts._core: the library's decoder, detectors and host type table,
+// compiled in, as the Python package calls them.
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>
+
+#include <cstring>
+
+#include "decoding.h"
+#include "entry.h"
+#include "qordahosts.h"
+
+namespace qorda::python {
+namespace {
+
+// The package hands the text over as bytes without a NUL.
+template <int32_t (*Detect)(const char*, int32_t)>
+PyObject* DetectFunction(PyObject* args) {
+  const char* text;
+  int32_t currentType;
+  if (!PyArg_ParseTuple(args, "yi", &text, &currentType)) return nullptr;
+  return PyLong_FromLong(Detect(text, currentType));
+}
+
+int32_t DetectFromSyst(const char* reply, int32_t currentType) {
+  return QORDA_DetectFromSystString(reply, currentType);
+}
+
+int32_t DetectFromGreeting(const char* text, int32_t currentType) {
+  return QORDA_DoAutoCheck(text, currentType);
+}
+
+PyObject* DetectFromSystFunction(PyObject*, PyObject* args) {
+  return DetectFunction<DetectFromSyst>(args);
+}
+
+PyObject* DetectFromGreetingFunction(PyObject*, PyObject* args) {
+  return DetectFunction<DetectFromGreeting>(args);
+}
+
+PyObject* HostTypeNamesFunction(PyObject*, PyObject*) {
+  const int32_t count = QORDA_ReturnMaxHostTypes();
+  PyObject* names = PyList_New(count);
+  if (names == nullptr) return nullptr;
+  for (int32_t index = 0; index < count; ++index) {
+    const char* text = QORDA_ReturnHostTypeName(nullptr, index);
+    PyObject* name =
+        PyUnicode_DecodeLatin1(text, static_cast<Py_ssize_t>(std::strlen(text)), nullptr);
+    if (name == nullptr) {
+      Py_DECREF(names);
+      return nullptr;
+    }
+    PyList_SET_ITEM(names, index, name);
+  }
+  return names;
+}
+
+bool AddConstants(PyObject* module) {
+  static constexpr struct {
+    const char* name;
+    long value;
+  } kConstants[] = {
+      {"HOST_TYPE_BASE", HOST_TYPE_BASE}, {"KIND_UNSTATED", KIND_UNSTATED},
+      {"KIND_FILE", KIND_FILE},           {"KIND_LINK", KIND_LINK},
+      {"KIND_DIRECTORY", KIND_DIRECTORY}, {"KIND_OBJECT", KIND_OBJECT},
+  };
+  for (const auto& constant : kConstants) {
+    if (PyModule_AddIntConstant(module, constant.name, constant.value) < 0) return false;
+  }
+  return true;
+}
+
+PyMethodDef gFunctions[] = {
+    {"decode_line", DecodeLineFunction, METH_VARARGS,
+     "decode_line(line, host_type, cwd, prefix, encoding) -> Entry | None"},
+    {"detect_from_syst", DetectFromSystFunction, METH_VARARGS,
+     "detect_from_syst(reply: bytes, current: int) -> int"},
+    {"detect_from_greeting", DetectFromGreetingFunction, METH_VARARGS,
+     "detect_from_greeting(text: bytes, current: int) -> int"},
+    {"host_type_names", HostTypeNamesFunction, METH_NOARGS,
+     "The display names of the host type table, by index (id - 6000)."},
+    {"_set_kind_members", SetKindMembers, METH_O,
+     "Gives Entry.kind the package's Kind members, a tuple indexed by kind value."},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyModuleDef gModule = {
+    PyModuleDef_HEAD_INIT,
+    "qordahosts._core",
+    "The library's decoder, detectors and host type table, compiled in.",
+    -1,
+    gFunctions,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+};
+
+}  // namespace
+}  // namespace qorda::python
+
+PyMODINIT_FUNC PyInit__core() {
+  using namespace qorda::python;
+  PyObject* module = PyModule_Create(&gModule);
+  if (module == nullptr) return nullptr;
+  if (!AddEntryType(module) || !AddDecoderType(module) || !AddConstants(module)) {
+    Py_DECREF(module);
+    return nullptr;
+  }
+  return module;
+}
