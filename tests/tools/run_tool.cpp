@@ -38,7 +38,7 @@ fs::path TempDirectory::Write(const std::string& name, const std::string& text) 
 RunResult RunQordaLs(const TempDirectory& work, const std::vector<std::string>& arguments,
                      const std::string& input) {
   std::string command = Quote(QORDA_LS_PATH);
-  for (const std::string& argument : arguments) command += " " + Quote(argument);
+  for (const std::string& argument : arguments) command.append(" ").append(Quote(argument));
   command += " < " + Quote(work.Write("stdin", input)) + " > " + Quote(work.Path("stdout")) +
              " 2> " + Quote(work.Path("stderr"));
   const int status = std::system(command.c_str());
