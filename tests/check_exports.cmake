@@ -1,6 +1,9 @@
 # Compares the dynamic symbols that LIBRARY defines with EXPORT_LIST.
 execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols
-                COMMAND_ERROR_IS_FATAL ANY)
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm could not read ${LIBRARY}")
+endif()
 string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
 set(exported)
 foreach(line IN LISTS lines)
