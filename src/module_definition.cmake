@@ -17,6 +17,5 @@ foreach(name IN LISTS exports)
   endif()
   string(APPEND definition "  ${CMAKE_MATCH_1}\n")
 endforeach()
-# Rewritten only when it changes, so that an unchanged list relinks nothing.
 file(WRITE ${OUTPUT}.new "${definition}")
 configure_file(${OUTPUT}.new ${OUTPUT} COPYONLY)
