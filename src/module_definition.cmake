@@ -5,7 +5,10 @@
 # the decorated ones that callers compiled against the header ask for.
 #   cmake -DNM=... -DARCHIVE=... -DEXPORT_LIST=... -DOUTPUT=... -P module_definition.cmake
 execute_process(COMMAND ${NM} --defined-only ${ARCHIVE} OUTPUT_VARIABLE symbols
-                COMMAND_ERROR_IS_FATAL ANY)
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${NM} could not read ${ARCHIVE}")
+endif()
 file(STRINGS ${EXPORT_LIST} exports)
 set(definition "LIBRARY qordahosts.dll\nEXPORTS\n")
 foreach(name IN LISTS exports)
@@ -15,4 +18,4 @@ foreach(name IN LISTS exports)
   string(APPEND definition "  ${CMAKE_MATCH_1}\n")
 endforeach()
 file(WRITE ${OUTPUT}.new "${definition}")
-file(COPY_FILE ${OUTPUT}.new ${OUTPUT} ONLY_IF_DIFFERENT)
+configure_file(${OUTPUT}.new ${OUTPUT} COPYONLY)

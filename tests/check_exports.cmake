@@ -1,10 +1,25 @@
-# Compares the dynamic symbols that LIBRARY defines with EXPORT_LIST.
-execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols
-                COMMAND_ERROR_IS_FATAL ANY)
-string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
+# Compares the symbols that LIBRARY defines for its callers (the dynamic ones
+# of a shared library, every global one of a static library) with EXPORT_LIST.
+#   cmake -DLIBRARY=... -DEXPORT_LIST=... -P check_exports.cmake
+if(LIBRARY MATCHES "\\.a$")
+  set(scope --extern-only)
+  # A COMDAT group left in the archive could be replaced by a caller's copy.
+  execute_process(COMMAND readelf --section-groups ${LIBRARY} OUTPUT_VARIABLE groups)
+  if(groups MATCHES "COMDAT")
+    message(FATAL_ERROR "${LIBRARY} keeps COMDAT groups:\n${groups}")
+  endif()
+else()
+  set(scope --dynamic)
+endif()
+execute_process(COMMAND nm ${scope} --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm could not read ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[0-9a-fA-F]+ [A-Za-z] [^\n]+" lines "${symbols}")
 set(exported)
 foreach(line IN LISTS lines)
-  string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] " "" name "${line}")
+  string(REGEX REPLACE "^[0-9a-fA-F]+ [A-Za-z] " "" name "${line}")
   list(APPEND exported ${name})
 endforeach()
 file(STRINGS ${EXPORT_LIST} expected)

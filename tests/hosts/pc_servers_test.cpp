@@ -45,11 +45,10 @@ TEST(ParseMacServerHellSoftHummingbird, FindTheNameAndSizeWords) {
 
 TEST(ParseNetWare4, ReadsTheTenWordAndTheFixedColumnForms) {
   // '-rw-r--r--       1234   Jan 12, 98 1:15 pm   a b': the size ends before column 48.
-  auto line = [](const char* type, const char* size, const char* rest) {
-    return Columns({{0, type},
-                    {48 - static_cast<int>(std::strlen(size)), size},
-                    {51, "Jan 12, "},
-                    {59, rest}});
+  auto line = [](const char* type, const char* size, const char* rest,
+                 const char* date = "Jan 12, ") {
+    return Columns(
+        {{0, type}, {48 - static_cast<int>(std::strlen(size)), size}, {51, date}, {59, rest}});
   };
   ExpectRows(
       {
@@ -72,7 +71,7 @@ TEST(ParseNetWare4, ReadsTheTenWordAndTheFixedColumnForms) {
           "total 12",
           "xy [RWCEAFMS] owner 512 Jan 12 1998 9:05 pm name",  // column 1 is neither form's
           // Without the "," there is no year, time or name start.
-          line("-rw-r--r--", "1234", "98 1:15 pm   a b").replace(57, 1, " "),
+          line("-rw-r--r--", "1234", "98 1:15 pm   a b", "Jan 12  "),
       },
       {HOST_NETWARE_V4});
 }
@@ -175,7 +174,7 @@ TEST(ParsePcNfs, ReadsTheDosNameFieldAndFixedColumns) {
   ExpectDropped(
       {
           line("..", "<DIR>", "06-30-98", "09:00a"),
-          " " + line("README   TXT", "1234", "12-18-96", "02:10p"),
+          line(" README  TXT", "1234", "12-18-96", "02:10p"),
           "README   TXT",
       },
       {HOST_LUMBRIX, HOST_PCNFS_PRO});

@@ -111,8 +111,9 @@ TEST(ParsePcTcp, ReadsFixedColumns) {
       {HOST_FTP_PC_TCP});
   ExpectDropped(
       {
-          line("  1234    README.TXT", "Jan", "").replace(52, 1, "9"),  // 53 characters
-          line("DIRS: 3", "Jan", "95"), line("", "Jan", "95"),          // no name
+          // 53 characters: the last one just before the year's column
+          Columns({{0, "  1234    README.TXT"}, {37, "Jan"}, {41, "12"}, {44, "09:05"}, {52, "9"}}),
+          line("DIRS: 3", "Jan", "95"), line("", "Jan", "95"),  // no name
       },
       {HOST_FTP_PC_TCP});
 }
