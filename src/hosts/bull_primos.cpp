@@ -57,8 +57,7 @@ void ReadGcosDate(ListingEntry& entry, const char* date) {
 
 int ParseBullGcos(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
-  char* name = LastWord(line);
-  if (name != line) name[-1] = '\0';
+  char* name = CutBeforeLastWord(line);
   if (std::strlen(line) <= 3 || *name == '\0') return 0;
 
   if (const char* sizeText = NthWord(line, 6)) entry.size = ScanInt64(sizeText);
@@ -91,7 +90,7 @@ int ParseBullCp6(ListingEntry& entry, const LineInput& in) {
   char* end = name;
   while (*end != '\0' && *end != ' ') ++end;
   *end = '\0';
-  return CopyName(entry, name, static_cast<std::size_t>(end - name));
+  return CopyNameIn(entry, name, static_cast<std::size_t>(end - name));
 }
 
 int ParsePrimos(ListingEntry& /*entry*/, const LineInput& /*in*/) {
@@ -106,12 +105,7 @@ int ParseNameList(ListingEntry& entry, const LineInput& in) {
   }
   if (length > 0 && entry.name[length - 1] == '/') entry.kind = KIND_DIRECTORY;
   // Blanks inside a name come encoded, since a literal blank ends it.
-  while (char* encoded = FindText(entry.name, "%20")) {
-    *encoded = ' ';
-    std::memmove(encoded + 1, encoded + 3, std::strlen(encoded + 3) + 1);
-    length -= 2;
-  }
-  return static_cast<int>(length);
+  return static_cast<int>(UnescapeBlanks(entry.name, length));
 }
 
 }  // namespace qorda

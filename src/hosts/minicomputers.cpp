@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "scan/columns.h"
 #include "scan/dates.h"
 #include "scan/text.h"
 
@@ -27,12 +28,6 @@ char* CutAtBlank(char* text) {
   if (blank == nullptr) return nullptr;
   *blank = '\0';
   return blank + 1;
-}
-
-// Sizes built from two columns: the digits of a fuzzed line may overflow,
-// and the product then wraps instead of being undefined.
-int64_t WrappingProduct(int64_t left, int64_t right) {
-  return static_cast<int64_t>(static_cast<uint64_t>(left) * static_cast<uint64_t>(right));
 }
 
 // Text that starts two characters before found, or at the line's start when
@@ -114,11 +109,8 @@ int ParseUnisysA(ListingEntry& entry, const LineInput& in) {
   if (length <= 30) return 0;
   if (std::strchr(line, ' ') == nullptr) return CopyName(entry, line);
   // The size is right-aligned on column 56 and may reach to its left.
-  if (length > 55 && IsDigit(CharAt(line, 56))) {
-    int start = 56;
-    while (start > 0 && CharAt(line, start) != ' ') --start;
-    entry.size = ScanInt64(TextAt(line, start));
-  }
+  const ColumnLine columns = {line, length};
+  if (IsDigit(ColumnChar(columns, 56))) entry.size = RightAlignedNumber(columns, 56, 0);
   if (length > 69) {
     const char* dateText = TextAt(line, 58);
     ParseDate(entry, dateText, DATE_MONTH_FIRST);

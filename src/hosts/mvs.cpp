@@ -8,6 +8,7 @@
 
 #include "scan/columns.h"
 #include "scan/dates.h"
+#include "scan/fast_readers.h"
 #include "scan/text.h"
 
 namespace qorda {
@@ -61,18 +62,29 @@ bool BeginsWithMigrated(const char* line) {
 
 // The Referred column: 05/16/01 reads month first; 2001/05/16 fails that
 // reading (month 2001) and is read year first.
+void ReadDateEitherOrder(ListingEntry& entry, const char* date) {
+  ParseDate(entry, date, DATE_MONTH_FIRST);
+  if (entry.year == 0) ParseDate(entry, date, DATE_YEAR_FIRST);
+}
+
 void ReadColumnDate(ListingEntry& entry, const ColumnLine& line) {
   if (!IsDigit(ColumnChar(line, 14))) return;
   const char* date = ColumnText(line, 14);
   // A four-digit first field above 12 followed by a number always fails
   // the month-first reading, so the year-first one is all that is left.
   const std::size_t available = static_cast<std::size_t>(line.text + line.length - date);
-  if (MatchesShape(date, available, "9999/9") && DigitsValue(date, 4) > 12) {
+  if (MatchesShapeIn(date, available, "9999/9") && DigitsValueIn(date, 4) > 12) {
     ParseDate(entry, date, DATE_YEAR_FIRST);
+    if constexpr (kCheckFastReaders) {
+      ListingEntry general = entry;
+      ReadDateEitherOrder(general, date);
+      ExpectSameReading(
+          general.year == entry.year && general.month == entry.month && general.day == entry.day,
+          "the year-first MVS date", date, 10);
+    }
     return;
   }
-  ParseDate(entry, date, DATE_MONTH_FIRST);
-  if (entry.year == 0) ParseDate(entry, date, DATE_YEAR_FIRST);
+  ReadDateEitherOrder(entry, date);
 }
 
 struct ColumnSet {
@@ -86,14 +98,12 @@ ColumnSet ChooseColumns(const ColumnLine& line) {
 }
 
 void ReadColumnSize(ListingEntry& entry, const ColumnLine& line, int sizeColumn) {
-  int start = sizeColumn;
-  while (start >= 0 && ColumnChar(line, start) != ' ' && ColumnChar(line, start) != '\0') --start;
-  entry.size = ScanInt64(ColumnText(line, start + 1));
+  entry.size = RightAlignedNumber(line, sizeColumn, 0);
 }
 
 const char* ColumnName(const ColumnLine& line, int nameColumn) {
   const char* name = ColumnText(line, nameColumn);
-  while (*name == ' ' || *name == '\t') ++name;
+  while (IsBlankOrTab(*name)) ++name;
   return name;
 }
 
@@ -109,7 +119,7 @@ void ReadTimeAnchoredFields(ListingEntry& entry, const ColumnLine& line, const c
   ParseTimeOfDay(entry, ColumnText(line, column - 2));
   if (CharAt(colon, 1) == '\0' || CharAt(colon, 2) == '\0') return;
   const char* size = TextAt(colon, 3);
-  while (*size == ' ' || *size == '\t') ++size;
+  while (IsBlankOrTab(*size)) ++size;
   if (*size != '\0') entry.size = ScanInt64(size);
 }
 
@@ -216,12 +226,12 @@ int ReadCServerFields(ListingEntry& entry, const ColumnLine& line) {
 
 int ParseMvs(ListingEntry& entry, const LineInput& in) {
   const DirectoryPrefix prefix = BuildDirectoryPrefix(in.currentDirectory);
-  return RemovePrefix(entry, ReadMvsFields(entry, MakeColumnLine(in.copy, in.length)), prefix);
+  return RemovePrefix(entry, ReadMvsFields(entry, ColumnLine{in.copy, in.length}), prefix);
 }
 
 int ParseMvsCServer(ListingEntry& entry, const LineInput& in) {
   const DirectoryPrefix prefix = BuildDirectoryPrefix(in.currentDirectory);
-  return RemovePrefix(entry, ReadCServerFields(entry, MakeColumnLine(in.copy, in.length)), prefix);
+  return RemovePrefix(entry, ReadCServerFields(entry, ColumnLine{in.copy, in.length}), prefix);
 }
 
 int ParseMvsKnet(ListingEntry& entry, const LineInput& in) {
@@ -252,7 +262,7 @@ int ParseMvsKnet(ListingEntry& entry, const LineInput& in) {
 int ParseSpartacusKnet(ListingEntry& entry, const LineInput& in) {
   char* text = in.copy;
   if (FindText(text, "Migrated") != nullptr) return 0;
-  const ColumnLine line = MakeColumnLine(text, in.length);
+  const ColumnLine line = {text, in.length};
   CutAt(line, 23);
   Strip(text);
   const char* field = text;
@@ -277,11 +287,8 @@ int ParseSpartacusKnet(ListingEntry& entry, const LineInput& in) {
   entry.hour = static_cast<uint8_t>(ScanInt(ColumnText(line, 67)));
   entry.minute = static_cast<uint8_t>(ScanInt(ColumnText(line, 70)));
   entry.second = static_cast<uint8_t>(ScanInt(ColumnText(line, 73)));
-  // The size is the product of two count columns; a product beyond 64 bits wraps.
-  const uint64_t tracks =
-      static_cast<uint64_t>(static_cast<int64_t>(ScanInt(ColumnText(line, 27))));
-  const uint64_t trackSize = static_cast<uint64_t>(ScanInt64(ColumnText(line, 33)));
-  entry.size = static_cast<int64_t>(tracks * trackSize);
+  // Tracks times the track size.
+  entry.size = WrappingProduct(ScanInt(ColumnText(line, 27)), ScanInt64(ColumnText(line, 33)));
   return static_cast<int>(length);
 }
 

@@ -8,16 +8,11 @@
 
 #include "qordahosts.h"
 #include "scan/dates.h"
-#include "scan/pc_dates.h"
 #include "scan/text.h"
 #include "scan/unix.h"
 
 namespace qorda {
 namespace {
-
-constexpr bool IsBlankOrTab(char c) {
-  return c == ' ' || c == '\t';
-}
 
 // "Files match 3" and "Directories match 1" close a listing.
 bool IsMatchSummary(const char* line) {
@@ -38,12 +33,6 @@ char* WordFromEnd(char* text, int fromEnd) {
     while (cursor > text && !IsBlankOrTab(cursor[-1])) --cursor;
   }
   return cursor;
-}
-
-void SetDate(ListingEntry& entry, int year, int month, int day) {
-  entry.year = static_cast<uint16_t>(CompleteTwoDigitYear(year, month, day));
-  entry.month = static_cast<uint8_t>(month);
-  entry.day = static_cast<uint8_t>(day);
 }
 
 // QVT/Net 4.0 with the size first; the caller has checked that the line is
@@ -165,7 +154,7 @@ int ParseNos(ListingEntry& entry, const LineInput& in) {
       name[--nameLength] = '\0';
       entry.kind = KIND_DIRECTORY;
     }
-    CopyName(entry, name, nameLength);
+    CopyNameIn(entry, name, nameLength);
   }
   if (*rest == '\0') return static_cast<int>(nameLength);
 
@@ -229,13 +218,7 @@ int ParsePcTcp(ListingEntry& entry, const LineInput& in) {
   char* name = LastWord(line);
   if (*name == '\0') return 0;
 
-  // Unlike the other stacks, a missing year becomes 1900.
-  if (year < 50 && month != 0 && day != 0) {
-    year += 2000;
-  } else if (year < 1900) {
-    year += 1900;
-  }
-  entry.year = static_cast<uint16_t>(year);
+  entry.year = static_cast<uint16_t>(CompleteYearMissingAs1900(year, month, day));
   entry.month = static_cast<uint8_t>(month);
   entry.day = static_cast<uint8_t>(day);
   entry.hour = static_cast<uint8_t>(hour);
@@ -289,7 +272,7 @@ int ParseQvtNet(ListingEntry& entry, const LineInput& in) {
     line[--length] = '\0';
     entry.kind = KIND_DIRECTORY;
   }
-  return CopyName(entry, line, length);
+  return CopyNameIn(entry, line, length);
 }
 
 int ParseQvtNet4(ListingEntry& entry, const LineInput& in) {

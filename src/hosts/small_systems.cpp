@@ -7,16 +7,12 @@
 #include <cstdint>
 #include <cstring>
 
+#include "scan/columns.h"
 #include "scan/dates.h"
 #include "scan/text.h"
 
 namespace qorda {
 namespace {
-
-// Sizes in blocks of 512 bytes; a fuzzed count wraps instead of overflowing.
-int64_t BlocksToBytes(int64_t blocks) {
-  return static_cast<int64_t>(static_cast<uint64_t>(blocks) * 512u);
-}
 
 // OS-9 and OS-9000 write the same report; only the column of the attribute
 // string ('d-ewrewr') differs.
@@ -24,8 +20,7 @@ int ParseOs9Report(ListingEntry& entry, char* line, int attributeColumn) {
   // ' Owner    Last modified  Attributes ...', 'Directory of ...' and the
   // rule of hyphens under the headings.
   if (FindText(line, "Directory") || FindText(line, "Owner") || CharAt(line, 1) == '-') return 0;
-  char* name = LastWord(line);
-  if (name != line) name[-1] = '\0';  // the words before the name end there
+  char* name = CutBeforeLastWord(line);  // the words before the name end there
   if (CharAt(line, attributeColumn) == 'd') entry.kind = KIND_DIRECTORY;
   const int nameLength = CopyName(entry, name);
 
@@ -94,15 +89,9 @@ int ParsePassport(ListingEntry& entry, const LineInput& in) {
     *tail = '\0';
   }
   // The size is right-aligned and ends by column 7.
-  int sizeStart = 1;
-  for (int column = 7; column >= 1; --column) {
-    if (CharAt(line, column) == ' ') {
-      sizeStart = column + 1;
-      break;
-    }
-  }
-  entry.size = ScanInt64(TextAt(line, sizeStart));
-  entry.month = static_cast<uint8_t>(MonthFromLetters(TextAt(line, 12)));
+  const ColumnLine columns = {line, length};
+  entry.size = RightAlignedNumber(columns, 7, 1);
+  entry.month = static_cast<uint8_t>(MonthFromLettersLenient(TextAt(line, 12)));
   entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 16)));
   entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 19)));
   ParseTimeOfDay(entry, TextAt(line, 25));
@@ -119,11 +108,9 @@ int ParseQnx2(ListingEntry& entry, const LineInput& in) {
   }
   // Heading and summary lines: 'T' in column 0 or 'B' in column 1.
   if (CharAt(line, 0) == 'T' || CharAt(line, 1) == 'B' || in.length < 60) return 0;
-  int64_t year = int64_t{ScanInt(TextAt(line, 51))} + 1900;
   int month = MonthFromName(TextAt(line, 47));
   int day = ScanInt(TextAt(line, 44));
-  if (year < 1950 && month != 0 && day != 0) year += 100;  // '05' is 2005, '97' is 1997
-  entry.year = static_cast<uint16_t>(year);
+  entry.year = QnxYear(ScanInt(TextAt(line, 51)), month, day);
   entry.month = static_cast<uint8_t>(month);
   entry.day = static_cast<uint8_t>(day);
   entry.hour = static_cast<uint8_t>(ScanInt(TextAt(line, 54)));

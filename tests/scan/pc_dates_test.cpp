@@ -1,4 +1,4 @@
-#include "scan/pc_dates.h"
+#include "scan/dates.h"
 
 #include <gtest/gtest.h>
 

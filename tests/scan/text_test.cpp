@@ -81,9 +81,9 @@ TEST(FindEitherAndSkipBlanks, AgreeWithAByteScanAtEveryPositionAndLength) {
         letters[hit] = hit % 2 == 0 ? ';' : '=';
       }
       const char* begin = letters.data();
-      EXPECT_EQ(FindEither(begin, begin + length, ';', '=') - begin, static_cast<long>(hit))
+      EXPECT_EQ(FindEitherIn(begin, begin + length, ';', '=') - begin, static_cast<long>(hit))
           << length << " " << hit;
-      EXPECT_EQ(SkipBlanks(blanks.data(), blanks.data() + length) - blanks.data(),
+      EXPECT_EQ(SkipBlanksIn(blanks.data(), blanks.data() + length) - blanks.data(),
                 static_cast<long>(hit))
           << length << " " << hit;
     }
@@ -172,13 +172,13 @@ TEST(MatchesShape, TestsDigitsAndLiteralsByteExactlyInEitherWord) {
       {"12/31-99  09:07PM", false},
   };
   for (const auto& [text, matches] : rows) {
-    EXPECT_EQ(MatchesShape(text, std::char_traits<char>::length(text), "99-99-99  99:99"), matches)
+    EXPECT_EQ(MatchesShapeIn(text, std::char_traits<char>::length(text), "99-99-99  99:99"), matches)
         << text;
   }
   // Fewer than eight readable bytes take the byte-wise test.
-  EXPECT_TRUE(MatchesShape("1999/1", 6, "9999/9"));
-  EXPECT_FALSE(MatchesShape("1999/x", 6, "9999/9"));
-  EXPECT_FALSE(MatchesShape("1999/", 5, "9999/9"));
+  EXPECT_TRUE(MatchesShapeIn("1999/1", 6, "9999/9"));
+  EXPECT_FALSE(MatchesShapeIn("1999/x", 6, "9999/9"));
+  EXPECT_FALSE(MatchesShapeIn("1999/", 5, "9999/9"));
 }
 
 TEST(MonthFromName, MatchesThreeLettersIgnoringAsciiCase) {

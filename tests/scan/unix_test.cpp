@@ -56,21 +56,6 @@ TEST(ParseUnixLine, ReadsBothLayoutsDevicesAndLinks) {
   ExpectDropped({"TOTAL 3", "Total", "totally 5 words here x y z"}, {HOST_UNIX_STANDARD});
 }
 
-TEST(ParseUnixColumns, NetWareReadsItsOwnYearAndTwelveHourClock) {
-  const std::pair<const char*, int> rows[] = {
-      // yyyyhhmm
-      {"Jan 12 1999 9:05 PM", 19992105},  {"Jan 12 1999 12:30 pm", 19991230},
-      {"Jan 12 1999 10:30 am", 19991030}, {"Jan 12 99 noclock pm", 19991200},
-      {"Jan 12 1999 9.05 x", 19990000},
-  };
-  for (const auto& [line, when] : rows) {
-    ListingEntry entry{};
-    ParseUnixColumns(entry, line, 3, 1, 2, 4, 9, HOST_NETWARE_V4);
-    EXPECT_EQ(entry.year * 10000 + entry.hour * 100 + entry.minute, when) << line;
-    EXPECT_EQ(entry.flags, 0) << line;
-  }
-}
-
 // The rows ParseUnixLine's table does not already decide.
 TEST(FindUnixName, FindsNoNameAtTheEndAndCountsTheDeviceWord) {
   struct Row {
