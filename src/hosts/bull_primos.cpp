@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "scan/columns.h"
 #include "scan/text.h"
 
 namespace qorda {
@@ -80,12 +81,13 @@ int ParseBullGcos(ListingEntry& entry, const LineInput& in) {
 
 int ParseBullCp6(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   if (in.length <= 44) return 0;
   // The heading "... Last modified ..." and the summary "... files listed".
   if (FindText(line, "t modified") != nullptr || FindText(line, "s listed") != nullptr) return 0;
-  if (CharAt(line, 2) == ':') return 0;
+  if (ColumnChar(columns, 2) == ':') return 0;
 
-  char* name = TextAt(line, 43);
+  char* name = ColumnText(columns, 43);
   while (*name == ' ') ++name;
   char* end = name;
   while (*end != '\0' && *end != ' ') ++end;

@@ -228,12 +228,13 @@ int ParseOs2(ListingEntry& entry, const LineInput& in) {
 
 int ParseReflection(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   const int nameLength = in.length > 44 ? CopyName(entry, line + 45) : 0;
   if (IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
-  ParseDate(entry, TextAt(line, 12), DATE_MONTH_FIRST);
-  ParseTimeOfDay(entry, TextAt(line, 22));
-  const char* field = TextAt(line, 27);
-  if (CharAt(line, 26) == ' ') {
+  ParseDate(entry, ColumnText(columns, 12), DATE_MONTH_FIRST);
+  ParseTimeOfDay(entry, ColumnText(columns, 22));
+  const char* field = ColumnText(columns, 27);
+  if (ColumnChar(columns, 26) == ' ') {
     while (*field == ' ') ++field;
   }
   if (*field != '<') entry.size = ScanInt64(field);  // "<DIR>"
@@ -273,6 +274,7 @@ int ParseVersaTerm(ListingEntry& entry, const LineInput& in) {
 
 int ParsePcNfs(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   // Drops ".", ".." and every line that begins with a blank.
   if (line[0] == ' ' || line[0] == '.' || in.length <= 13) return 0;
 
@@ -296,17 +298,18 @@ int ParsePcNfs(ListingEntry& entry, const LineInput& in) {
   Strip(name);
   const int nameLength = CopyName(entry, name);
 
-  const char* sizeField = TextAt(line, 13);
+  const char* sizeField = ColumnText(columns, 13);
   if (IsDirMarker(sizeField)) {
     entry.kind = KIND_DIRECTORY;
   } else {
     entry.size = ScanInt64(sizeField);
   }
-  entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 29)));  // the decoder completes it
-  entry.month = static_cast<uint8_t>(ScanInt(TextAt(line, 23)));
-  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 26)));
-  entry.hour = static_cast<uint8_t>(HourFromMeridiem(ScanInt(TextAt(line, 33)), CharAt(line, 38)));
-  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 36)));
+  entry.year = static_cast<uint16_t>(ScanInt(ColumnText(columns, 29)));  // the decoder completes it
+  entry.month = static_cast<uint8_t>(ScanInt(ColumnText(columns, 23)));
+  entry.day = static_cast<uint8_t>(ScanInt(ColumnText(columns, 26)));
+  entry.hour = static_cast<uint8_t>(
+      HourFromMeridiem(ScanInt(ColumnText(columns, 33)), ColumnChar(columns, 38)));
+  entry.minute = static_cast<uint8_t>(ScanInt(ColumnText(columns, 36)));
   return nameLength;
 }
 

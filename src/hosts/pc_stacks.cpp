@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "qordahosts.h"
+#include "scan/columns.h"
 #include "scan/dates.h"
 #include "scan/text.h"
 #include "scan/unix.h"
@@ -42,9 +43,9 @@ int ReadSizeFirstLine(ListingEntry& entry, char* line) {
   char* name = line + 34;
   line[33] = '\0';
   entry.size = ScanInt64(line);  // "[dir]" reads as 0
-  SetDate(entry, ScanInt(TextAt(line, 20)), ScanInt(TextAt(line, 14)), ScanInt(TextAt(line, 17)));
-  entry.hour = static_cast<uint8_t>(ScanInt(TextAt(line, 25)));
-  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 28)));
+  SetDate(entry, ScanInt(line + 20), ScanInt(line + 14), ScanInt(line + 17));
+  entry.hour = static_cast<uint8_t>(ScanInt(line + 25));
+  entry.minute = static_cast<uint8_t>(ScanInt(line + 28));
   if (FindText(line, "[dir]") != nullptr) entry.kind = KIND_DIRECTORY;
   return CopyName(entry, name);
 }
@@ -207,13 +208,14 @@ int ParseNcsa(ListingEntry& entry, const LineInput& in) {
 
 int ParsePcTcp(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   if (in.length <= 53 || StartsWithNoCase(line, "Dirs:")) return 0;
   // The date columns lie behind the cut at column 30: read them first.
-  int year = ScanInt(TextAt(line, 53));
-  int month = MonthFromName(TextAt(line, 37));
-  int day = ScanInt(TextAt(line, 41));
-  int hour = ScanInt(TextAt(line, 44));
-  int minute = ScanInt(TextAt(line, 47));
+  int year = ScanInt(ColumnText(columns, 53));
+  int month = MonthFromName(ColumnText(columns, 37));
+  int day = ScanInt(ColumnText(columns, 41));
+  int hour = ScanInt(ColumnText(columns, 44));
+  int minute = ScanInt(ColumnText(columns, 47));
   line[30] = '\0';
   char* name = LastWord(line);
   if (*name == '\0') return 0;
@@ -239,19 +241,21 @@ int ParsePcTcp(ListingEntry& entry, const LineInput& in) {
 int ParseIbmPcTcpIp(ListingEntry& entry, const LineInput& in) {
   constexpr const char* kHeadings[] = {"volume label", "Volume Serial", "Directory of", " bytes "};
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   if (in.length <= 40) return 0;
   for (const char* heading : kHeadings) {
     if (FindText(line, heading) != nullptr) return 0;
   }
-  SetDate(entry, ScanInt(TextAt(line, 6)), ScanInt(line), ScanInt(TextAt(line, 3)));
-  entry.hour = static_cast<uint8_t>(HourFromMeridiem(ScanInt(TextAt(line, 10)), CharAt(line, 15)));
-  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 13)));
-  const int nameLength = CopyName(entry, TextAt(line, 40));
+  SetDate(entry, ScanInt(ColumnText(columns, 6)), ScanInt(line), ScanInt(ColumnText(columns, 3)));
+  entry.hour = static_cast<uint8_t>(
+      HourFromMeridiem(ScanInt(ColumnText(columns, 10)), ColumnChar(columns, 15)));
+  entry.minute = static_cast<uint8_t>(ScanInt(ColumnText(columns, 13)));
+  const int nameLength = CopyName(entry, ColumnText(columns, 40));
   if (FindText(line, "<DIR>") != nullptr) {
     entry.kind = KIND_DIRECTORY;
     return nameLength;
   }
-  entry.size = ScanInt64(TextAt(line, 16));
+  entry.size = ScanInt64(ColumnText(columns, 16));
   return nameLength;
 }
 
