@@ -87,8 +87,7 @@ int ReadNameFirstLine(ListingEntry& entry, char* line) {
   return CopyName(entry, line);
 }
 
-}  // namespace
-
+// Words separated by runs of blanks and tabs (unlike NthWord, a tab counts).
 int CountWords(const char* text) {
   if (text == nullptr) return 0;
   int words = 0;
@@ -100,6 +99,7 @@ int CountWords(const char* text) {
   return words;
 }
 
+// '1,234,567 bytes' gives 1234567: digits with grouping commas.
 void ParseGroupedSize(ListingEntry& entry, const char* text) {
   if (text == nullptr) return;
   while (IsBlankOrTab(*text)) ++text;
@@ -114,6 +114,8 @@ void ParseGroupedSize(ListingEntry& entry, const char* text) {
   }
   entry.size = static_cast<int64_t>(value);
 }
+
+}  // namespace
 
 int ParseChameleon(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;

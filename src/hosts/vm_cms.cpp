@@ -83,6 +83,19 @@ Stamp ReadStamp(const char* at, std::size_t available) {
   return stamp;
 }
 
+// Trims the text, then closes up every blank in it; returns its first
+// character that is not a blank.
+char* RemoveBlanks(char* text) {
+  Strip(text);
+  while (*text == ' ') ++text;
+  char* to = text;
+  for (const char* from = text; *from != '\0'; ++from) {
+    if (*from != ' ') *to++ = *from;
+  }
+  *to = '\0';
+  return text;
+}
+
 // Both return the name's length.
 int ReadDateFirstLine(ListingEntry& entry, const ColumnLine& line) {
   entry.month = static_cast<uint8_t>(ScanInt(ColumnText(line, 0)));
@@ -170,17 +183,6 @@ int ParseVmCms(ListingEntry& entry, const LineInput& in) {
   const ColumnLine columns = {in.copy, in.length};
   if (IsDateFirst(columns)) return ReadDateFirstLine(entry, columns);
   return ReadNameFirstLine(entry, columns, in.currentDirectory);
-}
-
-char* RemoveBlanks(char* text) {
-  Strip(text);
-  while (*text == ' ') ++text;
-  char* to = text;
-  for (const char* from = text; *from != '\0'; ++from) {
-    if (*from != ' ') *to++ = *from;
-  }
-  *to = '\0';
-  return text;
 }
 
 }  // namespace qorda

@@ -27,6 +27,29 @@ char* FindVersion(char* line, const char* end) {
   return FindInLine(line, end, ';');
 }
 
+// '12-MAR-1999' into year, month and day; 0 when a "-" is missing.
+int ParseVmsDate(ListingEntry& entry, const char* text) {
+  entry.year = 0;
+  entry.month = 0;
+  entry.day = 0;
+  while (*text == ' ') ++text;
+  entry.day = static_cast<uint8_t>(ScanInt(text));
+  const char* firstDash = FindNear(text, '-');
+  if (firstDash == nullptr) {
+    entry.day = 0;
+    return 0;
+  }
+  entry.month = static_cast<uint8_t>(MonthFromName(firstDash + 1));
+  const char* secondDash = FindNear(firstDash + 1, '-');
+  if (secondDash == nullptr) {
+    entry.month = 0;
+    entry.day = 0;
+    return 0;
+  }
+  entry.year = static_cast<uint16_t>(ScanInt(secondDash + 1));
+  return 1;
+}
+
 void ReadTimeAndDate(ListingEntry& entry, char* line, char* version, const char* end) {
   // "14:05:10": the hour is the two characters before the colon, or a blank
   // and one digit ("9:05").
@@ -96,28 +119,6 @@ const char* WordBehind(const char* text) {
 }
 
 }  // namespace
-
-int ParseVmsDate(ListingEntry& entry, const char* text) {
-  entry.year = 0;
-  entry.month = 0;
-  entry.day = 0;
-  while (*text == ' ') ++text;
-  entry.day = static_cast<uint8_t>(ScanInt(text));
-  const char* firstDash = FindNear(text, '-');
-  if (firstDash == nullptr) {
-    entry.day = 0;
-    return 0;
-  }
-  entry.month = static_cast<uint8_t>(MonthFromName(firstDash + 1));
-  const char* secondDash = FindNear(firstDash + 1, '-');
-  if (secondDash == nullptr) {
-    entry.month = 0;
-    entry.day = 0;
-    return 0;
-  }
-  entry.year = static_cast<uint16_t>(ScanInt(secondDash + 1));
-  return 1;
-}
 
 int ParseVmsUcx(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;

@@ -1,5 +1,5 @@
-/* The public header compiles as C: C sees the record's fields at their
-   documented offsets, and fills a list box through the stand-in structs. */
+/* The public header compiles as C, and C sees the record's fields at their
+   documented offsets. */
 #include <stddef.h>
 
 #include "qordahosts.h"
@@ -10,18 +10,4 @@ int HeaderOffsetsAsSeenFromC(void) {
          offsetof(ListingEntry, flags) == 18 && offsetof(ListingEntry, kind) == 20 &&
          offsetof(ListingEntry, name) == 21 && sizeof(ListingEntry) == 536 && KIND_OBJECT == 16 &&
          HOST_TYPE_BASE == 6000;
-}
-
-static intptr_t CountAdds(void* context, uint32_t message, uintptr_t wparam, intptr_t lparam) {
-  (void)wparam, (void)lparam;
-  if (message == QORDA_LB_ADDSTRING || message == QORDA_LB_INSERTSTRING) ++*(int*)context;
-  return 0;
-}
-
-/* The number of items a fill with filter 0x4 adds to a C caller's list box. */
-int ItemsAddedFromC(void) {
-  int added = 0;
-  QORDA_ListControl control = {CountAdds, &added};
-  QORDA_AddHostTypesToListBox(NULL, &control, 0, 0x4);
-  return added;
 }

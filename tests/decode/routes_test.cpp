@@ -61,7 +61,6 @@ const std::vector<RouteRow>& Rows() {
       {{HOST_IBM_MVS_KNET}, "USER.TEST.DATA"},
       {{HOST_IBM_SPARTACUS_KNET}, "USER   TEST   DATA         10    6160"},
       {{HOST_IBM_VM}, "05/16/2001 12:34      F80       100             PROFILE.EXEC"},
-      // 12/12/12 reads the same in all three date orders.
       {{HOST_IBM_AS_400, HOST_IBM_AS_400_MM_DD_YY, HOST_IBM_AS_400_DD_MM_YY},
        "MYUSER          4096 12/12/12 12:34:56 *FILE      MYFILE.FILE"},
       {{HOST_CHAMELEON, HOST_SUPER_TCP}, "README.TXT        1,234  Jan 12 1999  9:05"},

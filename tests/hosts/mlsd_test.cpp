@@ -15,6 +15,8 @@ TEST(ParseMlsd, ReadsFactsByNameAndTheNameBehindThem) {
        Expected{.size = 5, .date = "2023-00-00"}},
       {"facts past 32 bytes", "x.unique=0123456789abcdef0123456789;size=7; n",
        Expected{.name = "n", .size = 7}},
+      {"exactly one blank before the name", "type=file;  two",
+       Expected{.name = " two", .kind = kFile}},
       {"facts before it stay", "modify=20230105123456;type=cdir; .",
        Expected{.date = "2023-01-05 12:34"}},
   });

@@ -24,6 +24,8 @@ TEST(MvsParsers, ReadDataSetsMembersAndPrefixes) {
   HostTypes{HOST_IBM_MVS}.Expect({
       {"quoted", "WYOSPT 3390   2003/03/28  1    9  FB     100 27900  PS  USER.DATA.CNTL",
        Expected{.name = "CNTL", .size = 27900, .date = "2003-03-28"}, "'USER.DATA'"},
+      {"case counts", "WYOSPT 3390   2003/03/28  1    9  FB     100 27900  PS  USER.DATA.CNTL",
+       Expected{.name = "USER.DATA.CNTL", .size = 27900, .date = "2003-03-28"}, "'user.data'"},
   });
   HostTypes{HOST_IBM_MVS_C_SERVER}.Expect({
       {"partitioned", "SMS001 3390   2007/06/20                     27920  PO  ISPF.PROFILE",

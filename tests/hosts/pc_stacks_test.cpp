@@ -6,6 +6,8 @@ TEST(PcStackParsers, ReadTheirColumnsAndClocks) {
   HostTypes{HOST_CHAMELEON, HOST_SUPER_TCP}.Expect({
       {"a file", "README.TXT        1,234  Jan 12 1999  9:05",
        Expected{.name = "README.TXT", .size = 1234, .date = "1999-01-12 09:05"}},
+      {"a : in the name", "ab:c 12 12-01-99",
+       Expected{.name = "ab:c", .size = 12, .date = "1999-12-01"}},
   });
   HostTypes{HOST_QB7Q_NOS}.Expect({
       {"right-hand", "A.TXT         1      1:00   1/1/90       BIN\\          8:00   1/02/03",
@@ -14,10 +16,12 @@ TEST(PcStackParsers, ReadTheirColumnsAndClocks) {
   HostTypes{HOST_NCSA_CUTCP, HOST_TGV_MULTINET, HOST_FTP_PC_TCP_3_0, HOST_WARFTPD}.Expect({
       {"a directory", "src  <DIR>  Feb-01-05  1:30p",
        Expected{.name = "src", .date = "2005-02-01 13:30", .kind = kDir}},
+      {"tabs separate", "big.dat\t\t99999999999\tJan-12-99\t9:05",
+       Expected{.name = "big.dat", .size = 99999999999LL, .date = "1999-01-12 09:05"}},
   });
   HostTypes{HOST_FTP_PC_TCP}.Expect({
-      {"a file", "  1234    README.TXT                 Jan 12 09:05    95",
-       Expected{.name = "README.TXT", .size = 1234, .date = "1995-01-12 09:05"}},
+      {"a file", "  1234    README.TXT                 Jan 12 19:45    95",
+       Expected{.name = "README.TXT", .size = 1234, .date = "1995-01-12 19:45"}},
       {"a missing year is 1900", "  5       X                          xyz 12 09:05    --",
        Expected{.name = "X", .size = 5, .date = "1900-00-12 09:05"}},
   });

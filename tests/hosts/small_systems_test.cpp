@@ -29,6 +29,8 @@ TEST(SmallSystemParsers, ReadTheirReports) {
        Expected{.name = "new", .size = 1024, .date = "2005-01-16 11:46"}},
       {"no month, no century", "    2     rwe-r-                            16 ??? 05 11:46 x",
        Expected{.name = "x", .size = 1024, .date = "1905-00-16 11:46"}},
+      {"50 is 1950", "    2     rwe-r-                            16 Jan 50 11:46 old",
+       Expected{.name = "old", .size = 1024, .date = "1950-01-16 11:46"}},
   });
   HostTypes{HOST_VXWORKS}.Expect({
       {"a directory", "     512    JAN-01-1980  00:00:00   .               <DIR>",

@@ -13,6 +13,8 @@ TEST(VmsParsers, ReadUcxMultiNetAndRsxLines) {
       {"a directory, no slash", "TOOLS.DIR;1  3  1-JAN-2000 12:00",
        Expected{.name = "TOOLS", .size = 1536, .date = "2000-01-01 12:00", .kind = kDir}},
       {"the UCX message", "NOSUCH.TXT;1, file not found", Expected{}},
+      {"four characters are no directory", ".DIR;1  1/1  1-JAN-2000 12:00",
+       Expected{.name = ".DIR;1", .size = 512, .date = "2000-01-01 12:00"}},
   });
   HostTypes{HOST_PDP11_RSX11M}.Expect({
       {"the UIC stays in front", "DKA0:[USER.WORK]NOTES.TXT;12  4  5-MAY-2001 09:30",

@@ -7,6 +7,8 @@ TEST(WindowsParsers, ReadDosIisApacheAndSiNtLines) {
   HostTypes{HOST_MICROSOFT_NT, HOST_CARROX_DMZ, HOST_ACI}.Expect({
       {"usual shape, directory", "12-31-99  10:00AM       <DIR>          src",
        Expected{.name = "src", .date = "1999-12-31 10:00", .kind = kDir}},
+      {"12:07PM stays 12", "01-05-23  12:07PM         12345        x",
+       Expected{.name = "x", .size = 12345, .date = "2023-01-05 12:07"}},
   });
   HostTypes{HOST_MICROSOFT_NT, HOST_CARROX_DMZ}.Expect({
       {"12:07AM is midnight", "01-05-23  12:07AM         12345        x",
@@ -29,8 +31,8 @@ TEST(WindowsParsers, ReadDosIisApacheAndSiNtLines) {
        Expected{.name = "name with blanks", .size = 77, .date = "2019-03-03", .flags = kNoTime}},
   });
   HostTypes{HOST_APACHE}.Expect({
-      {"escaped blanks", "my%20file%20x.txt       01-Feb-2011 00:00  123",
-       Expected{.name = "my file x.txt", .size = 123, .date = "2011-02-01"}},
+      {"escaped blanks", "my%20file%20x.txt       21-Feb-1999 17:48  123",
+       Expected{.name = "my file x.txt", .size = 123, .date = "1999-02-21 17:48"}},
       {"tenths of 102 bytes", "a.txt                   05-Mai-2020 09:01  1.25k",
        Expected{.name = "a.txt", .size = 3574, .date = "2020-05-05 09:01"}},
   });

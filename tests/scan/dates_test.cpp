@@ -37,8 +37,7 @@ TEST(ParseTimeOfDayAndMonthFromLettersLenient, ReadWhatTheirDialectsWrite) {
   EXPECT_EQ(entry.hour * 100 + entry.minute, 105);
   ParseTimeOfDay(entry, "9");  // no colon: the minute stays
   EXPECT_EQ(entry.hour * 100 + entry.minute, 905);
-  EXPECT_EQ(MonthFromLettersLenient("JUX"), 6);
-  EXPECT_EQ(MonthFromLettersLenient("MXR"), 3);
+  EXPECT_EQ(MonthFromLettersLenient("MXR"), 3);  // lenient: only the letters it tests count
   EXPECT_EQ(MonthFromLettersLenient(""), 0);
 }
 

@@ -10,9 +10,8 @@
 namespace qorda {
 namespace {
 
-// The scanners take 16, 8 and 1 bytes at a time: every word and every hit,
-// at every offset from a block and with runs across one, must come out as a
-// byte walk finds it, on the vector paths and (QORDA_NO_SIMD) the scalar ones.
+// Scanners that take 16, 8 and 1 bytes at a time find every word and hit a
+// byte walk finds, at every offset, on the vector and the scalar paths.
 TEST(NthWord, AgreesWithAByteWalkAcrossEveryBlockBoundary) {
   auto byBytes = [](const char* text, int n) -> std::string {
     for (int word = 1; word < n; ++word) {
