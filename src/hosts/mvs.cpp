@@ -142,16 +142,24 @@ bool HasColumnMarkers(const ColumnLine& line) {
   return LineHolds(line, "Not Direct Acc") || LineHolds(line, " VSAM ");
 }
 
+// A name-first line: cuts the data set name at its first blank and returns
+// the columns behind it; null for a line without a blank and for a data
+// set that has been migrated ('USER.OLD  MIGRAT ...').
+const char* CutDataSetName(const ColumnLine& line) {
+  char* blank = std::strchr(line.text, ' ');
+  if (blank == nullptr) return nullptr;
+  *blank = '\0';
+  const char* rest = blank + 1;
+  return FindText(rest, "MIGRAT") != nullptr ? nullptr : rest;
+}
+
 // Both return the name's length.
 int ReadMvsFields(ListingEntry& entry, const ColumnLine& line) {
   // 'WYOSPT 3420 ...': a six-character volume name, then the unit.
   const bool volumeFirst = ColumnChar(line, 6) == ' ' && ColumnChar(line, 7) != ' ';
   if (line.length > 50 && !volumeFirst && !BeginsWithMigrated(line.text)) {
-    char* blank = std::strchr(line.text, ' ');
-    if (blank == nullptr) return 0;
-    *blank = '\0';
-    const char* rest = blank + 1;
-    if (FindText(rest, "MIGRAT") != nullptr) return 0;
+    const char* rest = CutDataSetName(line);
+    if (rest == nullptr) return 0;
     const int nameLength = CopyName(entry, line.text);
     if (FindText(rest, " PO ") != nullptr) entry.kind = KIND_DIRECTORY;
     ReadTimeAnchoredFields(entry, line, rest);
@@ -188,11 +196,8 @@ int ReadMvsFields(ListingEntry& entry, const ColumnLine& line) {
 int ReadCServerFields(ListingEntry& entry, const ColumnLine& line) {
   if (line.length > 50 && !HasColumnMarkers(line) && !LineHolds(line, "Lrecl") &&
       ColumnChar(line, 0) != ' ' && !BeginsWithMigrated(line.text)) {
-    char* blank = std::strchr(line.text, ' ');
-    if (blank == nullptr) return 0;
-    *blank = '\0';
-    const char* rest = blank + 1;
-    if (FindText(rest, "MIGRAT") != nullptr) return 0;
+    const char* rest = CutDataSetName(line);
+    if (rest == nullptr) return 0;
     if (FindText(rest, " PO ") != nullptr) {
       // The columns behind the cut keep their offsets.
       ReadColumnDate(entry, line);
@@ -244,7 +249,7 @@ int ParseMvsKnet(ListingEntry& entry, const LineInput& in) {
 
   if (FindText(line, "Migrated") != nullptr) return 0;
   char* wordEnd = line;
-  while (*wordEnd != '\0' && *wordEnd != ' ' && *wordEnd != '\t') ++wordEnd;
+  while (*wordEnd != '\0' && !IsBlankOrTab(*wordEnd)) ++wordEnd;
   const char* rest = "";
   if (*wordEnd != '\0') {
     *wordEnd = '\0';

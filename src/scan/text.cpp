@@ -64,7 +64,7 @@ char* LastWord(char* text) {
   char* found = std::strrchr(text, ' ');
   if (found == nullptr) found = std::strrchr(text, '\t');
   if (found == nullptr) return text;
-  while (*found == ' ' || *found == '\t') ++found;
+  while (IsBlankOrTab(*found)) ++found;
   return found;
 }
 
