@@ -249,7 +249,7 @@ int ParseMvsKnet(ListingEntry& entry, const LineInput& in) {
 
   if (FindText(line, "Migrated") != nullptr) return 0;
   char* wordEnd = line;
-  while (*wordEnd != '\0' && !IsBlankOrTab(*wordEnd)) ++wordEnd;
+  while (*wordEnd != '\0' && *wordEnd != ' ' && *wordEnd != '\t') ++wordEnd;
   const char* rest = "";
   if (*wordEnd != '\0') {
     *wordEnd = '\0';
