@@ -144,10 +144,41 @@ FactBounds WalkFact(const char* cursor, const char* lineEnd) {
 }
 
 // What the 32-byte masks found must be what the walk finds.
-void CheckFactBounds(const char* cursor, const char* lineEnd, const char* equals, const char* end) {
+void CheckFactBounds(const char* cursor, const char* lineEnd, const FactBounds& found) {
   const FactBounds walked = WalkFact(cursor, lineEnd);
-  ExpectSameReading(walked.equals == equals && walked.end == end, "the MLSD fact masks", cursor,
-                    static_cast<int>(lineEnd - cursor));
+  ExpectSameReading(walked.equals == found.equals && walked.end == found.end, "the MLSD fact masks",
+                    cursor, static_cast<int>(lineEnd - cursor));
+}
+
+// A fact and its value nearly always fit in 32 bytes: both separators are
+// found from two compares of each kind, without a loop. When the "=" comes
+// before the first stop, the fact is read (true) and cursor moved on, the
+// next fact's place taken from the stops alone so that it waits on nothing
+// else; otherwise bounds gets the "=" and the end when the "=" lies in the
+// 32 bytes. The caller has checked that 32 bytes are there.
+[[gnu::always_inline]] inline bool ReadFactFromMasks(const char*& cursor, const char* lineEnd,
+                                                     Fact& fact, FactBounds& bounds) {
+  const uint64_t semicolons = ThirtyTwoMatches(cursor, ';');
+  const uint64_t stops = semicolons | ThirtyTwoMatches(cursor, ' ');
+  const uint64_t equalsBits = ThirtyTwoMatches(cursor, '=');
+  const int stop = std::countr_zero(stops);  // 64 for none
+  const int at = std::countr_zero(equalsBits);
+  if (at < stop && stop < 32) {
+    if constexpr (kCheckFastReaders) CheckFactBounds(cursor, lineEnd, {cursor + at, cursor + stop});
+    const char* name = cursor;
+    cursor += stop + static_cast<int>(semicolons >> stop & 1);
+    const MlsdFact* found = FindFact(name, at, lineEnd);
+    fact = found == nullptr ? Fact{MLSD_FACT_NONE, nullptr, nullptr}
+                            : Fact{found->code, name + at + 1, name + stop};
+    return true;
+  }
+  if (equalsBits != 0) {
+    const uint64_t stopsAhead = stops & ~((uint64_t{2} << at) - 1);
+    bounds = {cursor + at, stopsAhead != 0 ? cursor + std::countr_zero(stopsAhead)
+                                           : FindEitherIn(cursor + 32, lineEnd, ';', ' ')};
+    if constexpr (kCheckFastReaders) CheckFactBounds(cursor, lineEnd, bounds);
+  }
+  return false;
 }
 
 // Reads the fact at cursor and moves cursor to the next one (null once the
@@ -164,52 +195,26 @@ Fact NextMlsdFact(const char*& cursor, const char* lineEnd) {
     cursor = nullptr;
     return {MLSD_FACT_NAME, name, lineEnd};
   }
-  const char* equals = nullptr;
-  const char* end = nullptr;
+  FactBounds bounds = {nullptr, nullptr};
   if constexpr (kVectorCompares) {
-    // A fact and its value nearly always fit in 32 bytes: both separators
-    // are found from two compares of each kind, without a loop. The next
-    // fact's place is taken from the stops alone, so that it waits on
-    // nothing else; that the "=" comes first is checked beside it.
     if (lineEnd - cursor >= 32) {
-      const uint64_t semicolons = ThirtyTwoMatches(cursor, ';');
-      const uint64_t stops = semicolons | ThirtyTwoMatches(cursor, ' ');
-      const uint64_t equalsBits = ThirtyTwoMatches(cursor, '=');
-      const int stop = std::countr_zero(stops);  // 64 for none
-      const int at = std::countr_zero(equalsBits);
-      if (at < stop && stop < 32) {
-        if constexpr (kCheckFastReaders)
-          CheckFactBounds(cursor, lineEnd, cursor + at, cursor + stop);
-        const char* name = cursor;
-        cursor += stop + static_cast<int>(semicolons >> stop & 1);
-        const MlsdFact* fact = FindFact(name, at, lineEnd);
-        if (fact == nullptr) return {MLSD_FACT_NONE, nullptr, nullptr};
-        return {fact->code, name + at + 1, name + stop};
-      }
-      if (equalsBits != 0) {
-        equals = cursor + at;
-        const uint64_t stopsAhead = stops & ~((uint64_t{2} << at) - 1);
-        end = stopsAhead != 0 ? cursor + std::countr_zero(stopsAhead)
-                              : FindEitherIn(cursor + 32, lineEnd, ';', ' ');
-        if constexpr (kCheckFastReaders) CheckFactBounds(cursor, lineEnd, equals, end);
-      }
+      Fact fact;
+      if (ReadFactFromMasks(cursor, lineEnd, fact, bounds)) return fact;
     }
   }
-  if (equals == nullptr) {
-    const FactBounds bounds = WalkFact(cursor, lineEnd);
+  if (bounds.equals == nullptr) {
+    bounds = WalkFact(cursor, lineEnd);
     if (bounds.equals == lineEnd) {
       cursor = nullptr;
       return {MLSD_FACT_NONE, nullptr, nullptr};
     }
-    equals = bounds.equals;
-    end = bounds.end;
   }
   const char* name = cursor;
-  cursor = end == lineEnd ? nullptr : *end == ';' ? end + 1 : end;
+  cursor = bounds.end == lineEnd ? nullptr : *bounds.end == ';' ? bounds.end + 1 : bounds.end;
 
-  const MlsdFact* fact = FindFact(name, static_cast<int>(equals - name), lineEnd);
+  const MlsdFact* fact = FindFact(name, static_cast<int>(bounds.equals - name), lineEnd);
   if (fact == nullptr) return {MLSD_FACT_NONE, nullptr, nullptr};
-  return {fact->code, equals + 1, end};
+  return {fact->code, bounds.equals + 1, bounds.end};
 }
 
 }  // namespace
