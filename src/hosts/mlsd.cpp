@@ -144,7 +144,8 @@ FactBounds WalkFact(const char* cursor, const char* lineEnd) {
 }
 
 // What the 32-byte masks found must be what the walk finds.
-void CheckFactBounds(const char* cursor, const char* lineEnd, const FactBounds& found) {
+[[maybe_unused]] void CheckFactBounds(const char* cursor, const char* lineEnd,
+                                      const FactBounds& found) {
   const FactBounds walked = WalkFact(cursor, lineEnd);
   ExpectSameReading(walked.equals == found.equals && walked.end == found.end, "the MLSD fact masks",
                     cursor, static_cast<int>(lineEnd - cursor));
