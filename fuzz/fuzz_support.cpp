@@ -12,9 +12,11 @@
 namespace qorda::fuzzing {
 namespace {
 
-constexpr int32_t kOutsideIds[] = {0,  17,     72,        HOST_NAME_LIST - 1, HOST_APACHE + 1,
+// HOST_TYPE_LAST, not the last name of today's table, so that a host type
+// added to the table is fuzzed without a change here.
+constexpr int32_t kOutsideIds[] = {0,  17,     72,        HOST_NAME_LIST - 1, HOST_TYPE_LAST + 1,
                                    -1, 100000, INT32_MIN, INT32_MAX};
-constexpr int kKnownIds = HOST_APACHE - HOST_NAME_LIST + 1;
+constexpr int kKnownIds = HOST_TYPE_LAST - HOST_NAME_LIST + 1;
 constexpr int kIdCount = kKnownIds + static_cast<int>(sizeof kOutsideIds / sizeof kOutsideIds[0]);
 
 std::string_view Take(const uint8_t*& data, std::size_t& size, std::size_t wanted) {

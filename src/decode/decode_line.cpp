@@ -5,11 +5,11 @@
 // into range.
 #include "decode/decode_line.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
 #include "decode/routes.h"
+#include "scan/bytes.h"
 #include "scan/text.h"
 
 namespace qorda {
@@ -26,15 +26,12 @@ void ReadPermissions(ListingEntry& entry, const char* line, int length) {
       (line[3] == '-' || line[3] == 'x') && (line[9] == '-' || line[9] == 'x');
   if (!isPermissionString) return;
   int mode = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    // Bytes 1 to 8 against "rwxrwxrw" in one word: x is zero where a letter
-    // is granted, and its high bits become 0400 down to 02 in one
-    // multiplication (no two partial products share a bit).
-    constexpr uint64_t kGranted = 0x7772787772787772ull;  // "rwxrwxrw" in memory order
-    constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7Full;
-    const uint64_t x = LoadEight(line + 1) ^ kGranted;
-    const uint64_t granted = ~(((x & kLow) + kLow) | x) & 0x8080808080808080ull;
-    mode = static_cast<int>(((granted >> 7) * 0x8040201008040201ull) >> 56) << 1 | (line[9] == 'x');
+  if constexpr (kLittleEndian) {
+    // Bytes 1 to 8 against "rwxrwxrw" in one word: a byte is zero where its
+    // letter is granted, and the marks of those bytes, first highest, are
+    // 0400 down to 02.
+    const uint64_t granted = ZeroBytes(LoadEight(line + 1) ^ EightBytes("rwxrwxrw"));
+    mode = static_cast<int>(MarksFirstHighest(granted)) << 1 | (line[9] == 'x');
   } else {
     for (int group = 0; group < 3; ++group) {
       const char* bits = line + 1 + 3 * group;
@@ -86,10 +83,10 @@ int32_t DecodeLine(ListingEntry& entry, const char* line, int32_t hostTypeId,
     // Read where the caller keeps the line. Besides saving the copy, this
     // spares the parser's wide loads the wait for a copy's stores still in
     // flight, which the processor cannot forward to a load spanning two.
-    input.length = static_cast<int>(TrimmedLength(line, reach));
+    input.length = static_cast<int>(TrimmedLengthIn(line, reach));
   } else {
     std::memcpy(buffer, line, reach);
-    input.length = StripKnownLength(buffer, reach);
+    input.length = StripIn(buffer, reach);
     input.text = input.copy = buffer;
   }
   ReadPermissions(entry, input.text, input.length);

@@ -93,7 +93,7 @@ int ReadStarShape(ListingEntry& entry, char* line, const char* end, char* star, 
   if (IsDirectoryType(type)) entry.kind = KIND_DIRECTORY;
   char* name = star;
   while (*name != '\0' && *name != ' ') ++name;
-  while (*name == ' ' || *name == '\t') ++name;
+  while (IsBlankOrTab(*name)) ++name;
 
   if (IsType(type, "MEM")) {
     RecallMember(entry, memory);
@@ -113,7 +113,7 @@ int ReadStarShape(ListingEntry& entry, char* line, const char* end, char* star, 
   if (length > 0 && name[length - 1] == '/') name[--length] = '\0';
   std::size_t lastPart = length;
   while (lastPart > 0 && name[lastPart - 1] != '/') --lastPart;
-  return CopyName(entry, name + lastPart, length - lastPart);
+  return CopyNameIn(entry, name + lastPart, length - lastPart);
 }
 
 // A line of the column shapes that is no member. Returns the name's length.
@@ -124,23 +124,14 @@ int ReadColumnShape(ListingEntry& entry, const ColumnLine& line, const ColumnSha
   ParseDate(entry, ColumnText(line, shape.date), order);
   ParseTimeOfDay(entry, ColumnText(line, shape.time));
   const char* name = ColumnText(line, shape.name);
-  return CopyName(entry, name, static_cast<std::size_t>(line.text + line.length - name));
+  return CopyNameIn(entry, name, static_cast<std::size_t>(line.text + line.length - name));
 }
 
 // A size that reaches column 20 ('123456789' in columns 12 to 20) is the word
-// that covers that column. The line is longer than 51 and whole up to its
-// name, so columns 1 to 20 are read directly.
-void ReadSizeColumn(ListingEntry& entry, const char* line, MemberMemory& memory) {
-  if (line[20] != ' ') {
-    int start = 1;
-    for (int column = 20; column >= 1; --column) {
-      if (line[column] == ' ') {
-        start = column + 1;
-        break;
-      }
-    }
-    entry.size = ScanInt64(line + start);
-  }
+// that covers that column. The line is whole up to its name, which starts
+// far right of it.
+void ReadSizeColumn(ListingEntry& entry, const ColumnLine& line, MemberMemory& memory) {
+  if (ColumnChar(line, 20) != ' ') entry.size = RightAlignedNumber(line, 20, 1);
   memory.size = entry.size;
 }
 
@@ -152,17 +143,17 @@ int ParseAs400(ListingEntry& entry, const LineInput& in) {
   char* const line = in.copy;
   const char* const end = line + in.length;
   MemberMemory& memory = in.state.as400Member;
+  const ColumnLine columns = {line, in.length};
   int nameLength;
-  if (const char* star = FindByte(line + 16, end, '*'); star != end) {
+  if (const char* star = FindByteIn(line + 16, end, '*'); star != end) {
     nameLength = ReadStarShape(entry, line, end, line + (star - line), order, memory);
   } else {
-    const ColumnLine columns = {line, in.length};
     const ColumnShape& shape = line[26] == '/' ? kSlashShape : kPlainShape;
     // These shapes drop member lines, which then feed nothing.
     if (IsType(ColumnText(columns, shape.type), "MEM")) return 0;
     nameLength = ReadColumnShape(entry, columns, shape, order);
   }
-  ReadSizeColumn(entry, line, memory);
+  ReadSizeColumn(entry, columns, memory);
   return nameLength;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "scan/columns.h"
 #include "scan/text.h"
 
 namespace qorda {
@@ -57,8 +58,7 @@ void ReadGcosDate(ListingEntry& entry, const char* date) {
 
 int ParseBullGcos(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
-  char* name = LastWord(line);
-  if (name != line) name[-1] = '\0';
+  char* name = CutBeforeLastWord(line);
   if (std::strlen(line) <= 3 || *name == '\0') return 0;
 
   if (const char* sizeText = NthWord(line, 6)) entry.size = ScanInt64(sizeText);
@@ -81,17 +81,18 @@ int ParseBullGcos(ListingEntry& entry, const LineInput& in) {
 
 int ParseBullCp6(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   if (in.length <= 44) return 0;
   // The heading "... Last modified ..." and the summary "... files listed".
   if (FindText(line, "t modified") != nullptr || FindText(line, "s listed") != nullptr) return 0;
-  if (CharAt(line, 2) == ':') return 0;
+  if (ColumnChar(columns, 2) == ':') return 0;
 
-  char* name = TextAt(line, 43);
+  char* name = ColumnText(columns, 43);
   while (*name == ' ') ++name;
   char* end = name;
   while (*end != '\0' && *end != ' ') ++end;
   *end = '\0';
-  return CopyName(entry, name, static_cast<std::size_t>(end - name));
+  return CopyNameIn(entry, name, static_cast<std::size_t>(end - name));
 }
 
 int ParsePrimos(ListingEntry& /*entry*/, const LineInput& /*in*/) {
@@ -106,12 +107,7 @@ int ParseNameList(ListingEntry& entry, const LineInput& in) {
   }
   if (length > 0 && entry.name[length - 1] == '/') entry.kind = KIND_DIRECTORY;
   // Blanks inside a name come encoded, since a literal blank ends it.
-  while (char* encoded = FindText(entry.name, "%20")) {
-    *encoded = ' ';
-    std::memmove(encoded + 1, encoded + 3, std::strlen(encoded + 3) + 1);
-    length -= 2;
-  }
-  return static_cast<int>(length);
+  return static_cast<int>(UnescapeBlanks(entry.name, length));
 }
 
 }  // namespace qorda

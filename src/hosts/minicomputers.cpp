@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "scan/columns.h"
 #include "scan/dates.h"
 #include "scan/text.h"
 
@@ -27,12 +28,6 @@ char* CutAtBlank(char* text) {
   if (blank == nullptr) return nullptr;
   *blank = '\0';
   return blank + 1;
-}
-
-// Sizes built from two columns: the digits of a fuzzed line may overflow,
-// and the product then wraps instead of being undefined.
-int64_t WrappingProduct(int64_t left, int64_t right) {
-  return static_cast<int64_t>(static_cast<uint64_t>(left) * static_cast<uint64_t>(right));
 }
 
 // Text that starts two characters before found, or at the line's start when
@@ -56,8 +51,9 @@ int AppendToName(ListingEntry& entry, int used, const char* text) {
 
 int ParseAosVs(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
-  if (CharAt(line, 0) == ' ') return 0;
-  if (in.length > 44) entry.size = ScanInt64(TextAt(line, 44));
+  const ColumnLine columns = {line, in.length};
+  if (ColumnChar(columns, 0) == ' ') return 0;
+  if (in.length > 44) entry.size = ScanInt64(ColumnText(columns, 44));
   char* rest = CutAtBlank(line);
   const int nameLength = CopyName(entry, line);
   if (rest == nullptr) rest = line;
@@ -79,29 +75,32 @@ int ParseAosVs(ListingEntry& entry, const LineInput& in) {
 
 int ParseGcos6Aix(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   if (in.length <= 50) return 0;
   if (FindText(line, "Directory:") || FindText(line, "Entry Name")) return 0;  // headings
-  if (CharAt(line, 11) == ' ' || CharAt(line, 9) == '*') return 0;
-  const char* type = TextAt(line, 25);
+  if (ColumnChar(columns, 11) == ' ' || ColumnChar(columns, 9) == '*') return 0;
+  const char* type = ColumnText(columns, 25);
   if (StartsWithNoCase(type, "DIR")) {
     entry.kind = KIND_DIRECTORY;
   } else if (StartsWithNoCase(type, "LNK")) {
     entry.kind = KIND_LINK;
   }
-  char* name = TextAt(line, 11);
+  char* name = ColumnText(columns, 11);
   CutAtBlank(name);
   return CopyName(entry, name);
 }
 
 int ParseGcos6Os(ListingEntry& entry, const LineInput& in) {
   char* text = in.copy;
-  while (*text == ' ' || *text == '\t') ++text;
+  while (IsBlankOrTab(*text)) ++text;
   for (const char* heading : kGcos6OsHeadings) {
     if (StartsWith(text, heading)) return 0;
   }
+  const ColumnLine columns = {text, in.length - static_cast<int>(text - in.copy)};
   // Every line past the headings states its type: a directory or a file.
-  entry.kind = IsDirMarker(TextAt(text, 13)) ? KIND_DIRECTORY : KIND_FILE;
-  entry.size = WrappingProduct(ScanInt(TextAt(text, 24)), ScanInt64(TextAt(text, 33)));
+  entry.kind = IsDirMarker(ColumnText(columns, 13)) ? KIND_DIRECTORY : KIND_FILE;
+  entry.size =
+      WrappingProduct(ScanInt(ColumnText(columns, 24)), ScanInt64(ColumnText(columns, 33)));
   CutAtBlank(text);
   return CopyName(entry, text);
 }
@@ -114,13 +113,10 @@ int ParseUnisysA(ListingEntry& entry, const LineInput& in) {
   if (length <= 30) return 0;
   if (std::strchr(line, ' ') == nullptr) return CopyName(entry, line);
   // The size is right-aligned on column 56 and may reach to its left.
-  if (length > 55 && IsDigit(CharAt(line, 56))) {
-    int start = 56;
-    while (start > 0 && CharAt(line, start) != ' ') --start;
-    entry.size = ScanInt64(TextAt(line, start));
-  }
+  const ColumnLine columns = {line, length};
+  if (IsDigit(ColumnChar(columns, 56))) entry.size = RightAlignedNumber(columns, 56, 0);
   if (length > 69) {
-    const char* dateText = TextAt(line, 58);
+    const char* dateText = ColumnText(columns, 58);
     ParseDate(entry, dateText, DATE_MONTH_FIRST);
     // The colon stands at column 58 or later, so two before it is inside the line.
     if (const char* colon = FindText(dateText, ":")) ParseTimeOfDay(entry, colon - 2);
@@ -131,14 +127,15 @@ int ParseUnisysA(ListingEntry& entry, const LineInput& in) {
 
 int ParseOs2200(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   const int length = in.length;
   if (length <= 51) return 0;
-  ParseDate(entry, TextAt(line, 36), DATE_MONTH_FIRST);
-  ParseTimeOfDay(entry, TextAt(line, 48));
-  if (length > 57) entry.size = ScanInt64(TextAt(line, 56));
+  ParseDate(entry, ColumnText(columns, 36), DATE_MONTH_FIRST);
+  ParseTimeOfDay(entry, ColumnText(columns, 48));
+  if (length > 57) entry.size = ScanInt64(ColumnText(columns, 56));
 
   // Symbolic elements are files; relocatable and absolute ones are programs.
-  const char* type = TextAt(line, 32);
+  const char* type = ColumnText(columns, 32);
   if (StartsWith(type, "SYM")) {
     entry.kind = KIND_FILE;
   } else if (StartsWith(type, "REL") || StartsWith(type, "ABS")) {
@@ -147,7 +144,7 @@ int ParseOs2200(ListingEntry& entry, const LineInput& in) {
 
   // 'PROG' with version 'V2' is the element 'PROG/V2'. The version is cut
   // first: an element name reaching past column 16 shares its end.
-  char* version = TextAt(line, 16);
+  char* version = ColumnText(columns, 16);
   bool hasVersion = *version != ' ';
   if (hasVersion) CutAtBlank(version);
   CutAtBlank(line);
@@ -158,40 +155,43 @@ int ParseOs2200(ListingEntry& entry, const LineInput& in) {
 
 int ParseHp3000(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   for (const char* heading : kHp3000Headings) {
     if (FindText(line, heading)) return 0;
   }
   if (in.length < 61) return 0;
   // A digit followed by white space at column 61 means the name leads the
   // line; otherwise the name is the column from 61 on.
-  if (IsDigit(CharAt(line, 61)) && IsSpace(CharAt(line, 62))) {
-    CutAtBlank(TextAt(line, 1));
+  if (IsDigit(ColumnChar(columns, 61)) && IsSpace(ColumnChar(columns, 62))) {
+    CutAtBlank(ColumnText(columns, 1));
     return CopyName(entry, line);
   }
-  return CopyName(entry, TextAt(line, 61));
+  return CopyName(entry, ColumnText(columns, 61));
 }
 
 int ParseMusic(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
-  if (CharAt(line, 0) == ' ' || in.length <= 60) return 0;
+  const ColumnLine columns = {line, in.length};
+  if (ColumnChar(columns, 0) == ' ' || in.length <= 60) return 0;
   if (std::strchr(line, ' ') == nullptr) return 0;
-  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 45)));
-  entry.month = static_cast<uint8_t>(MonthFromName(TextAt(line, 47)));
-  entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 50)));
-  entry.hour = static_cast<uint8_t>(ScanInt(TextAt(line, 53)));
-  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 56)));
-  entry.size = WrappingProduct(ScanInt64(TextAt(line, 30)), 1024);  // kilobytes
+  entry.day = static_cast<uint8_t>(ScanInt(ColumnText(columns, 45)));
+  entry.month = static_cast<uint8_t>(MonthFromName(ColumnText(columns, 47)));
+  entry.year = static_cast<uint16_t>(ScanInt(ColumnText(columns, 50)));
+  entry.hour = static_cast<uint8_t>(ScanInt(ColumnText(columns, 53)));
+  entry.minute = static_cast<uint8_t>(ScanInt(ColumnText(columns, 56)));
+  entry.size = WrappingProduct(ScanInt64(ColumnText(columns, 30)), 1024);  // kilobytes
   CutAtBlank(line);
   return CopyName(entry, line);
 }
 
 int ParseCdcCyber(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
-  if (CharAt(line, 0) != ' ') return 0;
+  const ColumnLine columns = {line, in.length};
+  if (ColumnChar(columns, 0) != ' ') return 0;
   // The size field may hold separators ('1,234'); only its digits count.
   int64_t size = 0;
   for (int column = 11; column <= 21; ++column) {
-    char c = CharAt(line, column);
+    char c = ColumnChar(columns, column);
     if (IsDigit(c)) size = size * 10 + (c - '0');
   }
   entry.size = size;
@@ -200,9 +200,9 @@ int ParseCdcCyber(ListingEntry& entry, const LineInput& in) {
   entry.month = 1;
   entry.day = 1;
   // A further field of more than six characters from column 23 marks a directory.
-  if (std::strlen(TextAt(line, 23)) > 6) entry.kind = KIND_DIRECTORY;
+  if (std::strlen(ColumnText(columns, 23)) > 6) entry.kind = KIND_DIRECTORY;
 
-  *TextAt(line, 10) = '\0';
+  CutAt(columns, 10);
   Strip(line);
   return CopyName(entry, line);  // the leading blank belongs to the name
 }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "scan/bytes.h"
+#include "scan/fast_readers.h"
 #include "scan/text.h"
 
 namespace qorda {
@@ -17,7 +19,7 @@ namespace {
 // letters, one compare matches whatever the case (only a letter and its
 // capital become the letter) and the length (no or-ed byte is zero).
 constexpr int ByteShift(int i) {
-  return std::endian::native == std::endian::little ? 8 * i : 56 - 8 * i;
+  return kLittleEndian ? 8 * i : 56 - 8 * i;
 }
 
 constexpr uint64_t WordKeyOf(const char* word, int length) {
@@ -32,11 +34,14 @@ constexpr uint64_t WordKeyOf(const char* word, int length) {
 // the line has them.
 uint64_t WordKey(const char* word, int length, const char* lineEnd) {
   if (lineEnd - word < 8) return WordKeyOf(word, length);
-  const uint64_t firstBytes = length >= 8 ? ~uint64_t{0}
-                              : std::endian::native == std::endian::little
-                                  ? (uint64_t{1} << 8 * length) - 1
-                                  : ~(~uint64_t{0} >> 8 * length);
-  return (LoadEight(word) | 0x2020202020202020ull) & firstBytes;
+  const uint64_t firstBytes = length >= 8     ? ~uint64_t{0}
+                              : kLittleEndian ? (uint64_t{1} << 8 * length) - 1
+                                              : ~(~uint64_t{0} >> 8 * length);
+  const uint64_t key = (LoadEight(word) | EveryByte(0x20)) & firstBytes;
+  if constexpr (kCheckFastReaders) {
+    ExpectSameReading(key == WordKeyOf(word, length), "WordKey", word, length);
+  }
+  return key;
 }
 
 constexpr bool NamesAreShortLowerCaseWords(const MlsdFact* table) {
@@ -80,11 +85,11 @@ const MlsdFact* FindFact(const char* name, int length, const char* lineEnd) {
 // short "modify=2023;" runs out, a digit counts as 0.
 void ReadModify(ListingEntry& entry, const char* value, const char* lineEnd) {
   if (lineEnd - value >= 12) {
-    entry.year = static_cast<uint16_t>(DigitsValue(value, 4));
-    entry.month = static_cast<uint8_t>(DigitsValue(value + 4, 2));
-    entry.day = static_cast<uint8_t>(DigitsValue(value + 6, 2));
-    entry.hour = static_cast<uint8_t>(DigitsValue(value + 8, 2));
-    entry.minute = static_cast<uint8_t>(DigitsValue(value + 10, 2));
+    entry.year = static_cast<uint16_t>(DigitsValueIn(value, 4));
+    entry.month = static_cast<uint8_t>(DigitsValueIn(value + 4, 2));
+    entry.day = static_cast<uint8_t>(DigitsValueIn(value + 6, 2));
+    entry.hour = static_cast<uint8_t>(DigitsValueIn(value + 8, 2));
+    entry.minute = static_cast<uint8_t>(DigitsValueIn(value + 10, 2));
     return;
   }
   const auto reach = static_cast<int>(lineEnd - value);
@@ -122,6 +127,61 @@ uint64_t TypeKey(const Fact& fact, const char* lineEnd) {
   return fact.valueEnd != lineEnd && length <= 8 ? WordKey(fact.value, length, lineEnd) : 0;
 }
 
+// Where the "=" of the fact at cursor lies and where its value ends (the
+// next ';' or blank, or the line's end); equals is the line's end when the
+// fact has none. Fact names are a few letters long: a walk finds the "="
+// soonest.
+struct FactBounds {
+  const char* equals;
+  const char* end;
+};
+
+FactBounds WalkFact(const char* cursor, const char* lineEnd) {
+  const char* equals = cursor;
+  while (equals < lineEnd && *equals != '=') ++equals;
+  if (equals == lineEnd) return {lineEnd, lineEnd};
+  return {equals, FindEitherIn(equals + 1, lineEnd, ';', ' ')};
+}
+
+// What the 32-byte masks found must be what the walk finds.
+[[maybe_unused]] void CheckFactBounds(const char* cursor, const char* lineEnd,
+                                      const FactBounds& found) {
+  const FactBounds walked = WalkFact(cursor, lineEnd);
+  ExpectSameReading(walked.equals == found.equals && walked.end == found.end, "the MLSD fact masks",
+                    cursor, static_cast<int>(lineEnd - cursor));
+}
+
+// A fact and its value nearly always fit in 32 bytes: both separators are
+// found from two compares of each kind, without a loop. When the "=" comes
+// before the first stop, the fact is read (true) and cursor moved on, the
+// next fact's place taken from the stops alone so that it waits on nothing
+// else; otherwise bounds gets the "=" and the end when the "=" lies in the
+// 32 bytes. The caller has checked that 32 bytes are there.
+[[gnu::always_inline]] inline bool ReadFactFromMasks(const char*& cursor, const char* lineEnd,
+                                                     Fact& fact, FactBounds& bounds) {
+  const uint64_t semicolons = ThirtyTwoMatches(cursor, ';');
+  const uint64_t stops = semicolons | ThirtyTwoMatches(cursor, ' ');
+  const uint64_t equalsBits = ThirtyTwoMatches(cursor, '=');
+  const int stop = std::countr_zero(stops);  // 64 for none
+  const int at = std::countr_zero(equalsBits);
+  if (at < stop && stop < 32) {
+    if constexpr (kCheckFastReaders) CheckFactBounds(cursor, lineEnd, {cursor + at, cursor + stop});
+    const char* name = cursor;
+    cursor += stop + static_cast<int>(semicolons >> stop & 1);
+    const MlsdFact* found = FindFact(name, at, lineEnd);
+    fact = found == nullptr ? Fact{MLSD_FACT_NONE, nullptr, nullptr}
+                            : Fact{found->code, name + at + 1, name + stop};
+    return true;
+  }
+  if (equalsBits != 0) {
+    const uint64_t stopsAhead = stops & ~((uint64_t{2} << at) - 1);
+    bounds = {cursor + at, stopsAhead != 0 ? cursor + std::countr_zero(stopsAhead)
+                                           : FindEitherIn(cursor + 32, lineEnd, ';', ' ')};
+    if constexpr (kCheckFastReaders) CheckFactBounds(cursor, lineEnd, bounds);
+  }
+  return false;
+}
+
 // Reads the fact at cursor and moves cursor to the next one (null once the
 // line, which ends at lineEnd, is used up).
 Fact NextMlsdFact(const char*& cursor, const char* lineEnd) {
@@ -136,53 +196,26 @@ Fact NextMlsdFact(const char*& cursor, const char* lineEnd) {
     cursor = nullptr;
     return {MLSD_FACT_NAME, name, lineEnd};
   }
-  const char* equals = nullptr;
-  const char* end = nullptr;
-#if defined(__SSE2__)
-  // A fact and its value nearly always fit in 32 bytes: both separators are
-  // found from two compares of each kind, without a loop. The next fact's
-  // place is taken from the stops alone, so that it waits on nothing else;
-  // that the "=" comes first is checked beside it.
-  if (lineEnd - cursor >= 32) {
-    auto bitsOf = [cursor](char c) {
-      return uint64_t{SixteenMatches(cursor, c)} | uint64_t{SixteenMatches(cursor + 16, c)} << 16;
-    };
-    const uint64_t semicolons = bitsOf(';');
-    const uint64_t stops = semicolons | bitsOf(' ');
-    const uint64_t equalsBits = bitsOf('=');
-    const int stop = std::countr_zero(stops);  // 64 for none
-    const int at = std::countr_zero(equalsBits);
-    if (at < stop && stop < 32) {
-      const char* name = cursor;
-      cursor += stop + static_cast<int>(semicolons >> stop & 1);
-      const MlsdFact* fact = FindFact(name, at, lineEnd);
-      if (fact == nullptr) return {MLSD_FACT_NONE, nullptr, nullptr};
-      return {fact->code, name + at + 1, name + stop};
-    }
-    if (equalsBits != 0) {
-      equals = cursor + at;
-      const uint64_t stopsAhead = stops & ~((uint64_t{2} << at) - 1);
-      end = stopsAhead != 0 ? cursor + std::countr_zero(stopsAhead)
-                            : FindEither(cursor + 32, lineEnd, ';', ' ');
+  FactBounds bounds = {nullptr, nullptr};
+  if constexpr (kVectorCompares) {
+    if (lineEnd - cursor >= 32) {
+      Fact fact;
+      if (ReadFactFromMasks(cursor, lineEnd, fact, bounds)) return fact;
     }
   }
-#endif
-  if (equals == nullptr) {
-    // Fact names are a few letters long: a walk finds the "=" soonest.
-    equals = cursor;
-    while (equals < lineEnd && *equals != '=') ++equals;
-    if (equals == lineEnd) {
+  if (bounds.equals == nullptr) {
+    bounds = WalkFact(cursor, lineEnd);
+    if (bounds.equals == lineEnd) {
       cursor = nullptr;
       return {MLSD_FACT_NONE, nullptr, nullptr};
     }
-    end = FindEither(equals + 1, lineEnd, ';', ' ');
   }
   const char* name = cursor;
-  cursor = end == lineEnd ? nullptr : *end == ';' ? end + 1 : end;
+  cursor = bounds.end == lineEnd ? nullptr : *bounds.end == ';' ? bounds.end + 1 : bounds.end;
 
-  const MlsdFact* fact = FindFact(name, static_cast<int>(equals - name), lineEnd);
+  const MlsdFact* fact = FindFact(name, static_cast<int>(bounds.equals - name), lineEnd);
   if (fact == nullptr) return {MLSD_FACT_NONE, nullptr, nullptr};
-  return {fact->code, equals + 1, end};
+  return {fact->code, bounds.equals + 1, bounds.end};
 }
 
 }  // namespace
@@ -196,7 +229,7 @@ int ParseMlsd(ListingEntry& entry, const LineInput& in) {
     const Fact fact = NextMlsdFact(cursor, lineEnd);
     switch (fact.code) {
       case MLSD_FACT_NAME:
-        nameLength = CopyName(entry, fact.value, static_cast<std::size_t>(lineEnd - fact.value));
+        nameLength = CopyNameIn(entry, fact.value, static_cast<std::size_t>(lineEnd - fact.value));
         break;
       case MLSD_FACT_SIZE:
         entry.size = ScanInt64In(fact.value, lineEnd);

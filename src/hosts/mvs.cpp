@@ -8,6 +8,7 @@
 
 #include "scan/columns.h"
 #include "scan/dates.h"
+#include "scan/fast_readers.h"
 #include "scan/text.h"
 
 namespace qorda {
@@ -61,18 +62,29 @@ bool BeginsWithMigrated(const char* line) {
 
 // The Referred column: 05/16/01 reads month first; 2001/05/16 fails that
 // reading (month 2001) and is read year first.
+void ReadDateEitherOrder(ListingEntry& entry, const char* date) {
+  ParseDate(entry, date, DATE_MONTH_FIRST);
+  if (entry.year == 0) ParseDate(entry, date, DATE_YEAR_FIRST);
+}
+
 void ReadColumnDate(ListingEntry& entry, const ColumnLine& line) {
   if (!IsDigit(ColumnChar(line, 14))) return;
   const char* date = ColumnText(line, 14);
   // A four-digit first field above 12 followed by a number always fails
   // the month-first reading, so the year-first one is all that is left.
   const std::size_t available = static_cast<std::size_t>(line.text + line.length - date);
-  if (MatchesShape(date, available, "9999/9") && DigitsValue(date, 4) > 12) {
+  if (MatchesShapeIn(date, available, "9999/9") && DigitsValueIn(date, 4) > 12) {
     ParseDate(entry, date, DATE_YEAR_FIRST);
+    if constexpr (kCheckFastReaders) {
+      ListingEntry general = entry;
+      ReadDateEitherOrder(general, date);
+      ExpectSameReading(
+          general.year == entry.year && general.month == entry.month && general.day == entry.day,
+          "the year-first MVS date", date, 10);
+    }
     return;
   }
-  ParseDate(entry, date, DATE_MONTH_FIRST);
-  if (entry.year == 0) ParseDate(entry, date, DATE_YEAR_FIRST);
+  ReadDateEitherOrder(entry, date);
 }
 
 struct ColumnSet {
@@ -86,14 +98,12 @@ ColumnSet ChooseColumns(const ColumnLine& line) {
 }
 
 void ReadColumnSize(ListingEntry& entry, const ColumnLine& line, int sizeColumn) {
-  int start = sizeColumn;
-  while (start >= 0 && ColumnChar(line, start) != ' ' && ColumnChar(line, start) != '\0') --start;
-  entry.size = ScanInt64(ColumnText(line, start + 1));
+  entry.size = RightAlignedNumber(line, sizeColumn, 0);
 }
 
 const char* ColumnName(const ColumnLine& line, int nameColumn) {
   const char* name = ColumnText(line, nameColumn);
-  while (*name == ' ' || *name == '\t') ++name;
+  while (IsBlankOrTab(*name)) ++name;
   return name;
 }
 
@@ -109,7 +119,7 @@ void ReadTimeAnchoredFields(ListingEntry& entry, const ColumnLine& line, const c
   ParseTimeOfDay(entry, ColumnText(line, column - 2));
   if (CharAt(colon, 1) == '\0' || CharAt(colon, 2) == '\0') return;
   const char* size = TextAt(colon, 3);
-  while (*size == ' ' || *size == '\t') ++size;
+  while (IsBlankOrTab(*size)) ++size;
   if (*size != '\0') entry.size = ScanInt64(size);
 }
 
@@ -132,16 +142,24 @@ bool HasColumnMarkers(const ColumnLine& line) {
   return LineHolds(line, "Not Direct Acc") || LineHolds(line, " VSAM ");
 }
 
+// A name-first line: cuts the data set name at its first blank and returns
+// the columns behind it; null for a line without a blank and for a data
+// set that has been migrated ('USER.OLD  MIGRAT ...').
+const char* CutDataSetName(const ColumnLine& line) {
+  char* blank = std::strchr(line.text, ' ');
+  if (blank == nullptr) return nullptr;
+  *blank = '\0';
+  const char* rest = blank + 1;
+  return FindText(rest, "MIGRAT") != nullptr ? nullptr : rest;
+}
+
 // Both return the name's length.
 int ReadMvsFields(ListingEntry& entry, const ColumnLine& line) {
   // 'WYOSPT 3420 ...': a six-character volume name, then the unit.
   const bool volumeFirst = ColumnChar(line, 6) == ' ' && ColumnChar(line, 7) != ' ';
   if (line.length > 50 && !volumeFirst && !BeginsWithMigrated(line.text)) {
-    char* blank = std::strchr(line.text, ' ');
-    if (blank == nullptr) return 0;
-    *blank = '\0';
-    const char* rest = blank + 1;
-    if (FindText(rest, "MIGRAT") != nullptr) return 0;
+    const char* rest = CutDataSetName(line);
+    if (rest == nullptr) return 0;
     const int nameLength = CopyName(entry, line.text);
     if (FindText(rest, " PO ") != nullptr) entry.kind = KIND_DIRECTORY;
     ReadTimeAnchoredFields(entry, line, rest);
@@ -178,11 +196,8 @@ int ReadMvsFields(ListingEntry& entry, const ColumnLine& line) {
 int ReadCServerFields(ListingEntry& entry, const ColumnLine& line) {
   if (line.length > 50 && !HasColumnMarkers(line) && !LineHolds(line, "Lrecl") &&
       ColumnChar(line, 0) != ' ' && !BeginsWithMigrated(line.text)) {
-    char* blank = std::strchr(line.text, ' ');
-    if (blank == nullptr) return 0;
-    *blank = '\0';
-    const char* rest = blank + 1;
-    if (FindText(rest, "MIGRAT") != nullptr) return 0;
+    const char* rest = CutDataSetName(line);
+    if (rest == nullptr) return 0;
     if (FindText(rest, " PO ") != nullptr) {
       // The columns behind the cut keep their offsets.
       ReadColumnDate(entry, line);
@@ -216,12 +231,12 @@ int ReadCServerFields(ListingEntry& entry, const ColumnLine& line) {
 
 int ParseMvs(ListingEntry& entry, const LineInput& in) {
   const DirectoryPrefix prefix = BuildDirectoryPrefix(in.currentDirectory);
-  return RemovePrefix(entry, ReadMvsFields(entry, MakeColumnLine(in.copy, in.length)), prefix);
+  return RemovePrefix(entry, ReadMvsFields(entry, ColumnLine{in.copy, in.length}), prefix);
 }
 
 int ParseMvsCServer(ListingEntry& entry, const LineInput& in) {
   const DirectoryPrefix prefix = BuildDirectoryPrefix(in.currentDirectory);
-  return RemovePrefix(entry, ReadCServerFields(entry, MakeColumnLine(in.copy, in.length)), prefix);
+  return RemovePrefix(entry, ReadCServerFields(entry, ColumnLine{in.copy, in.length}), prefix);
 }
 
 int ParseMvsKnet(ListingEntry& entry, const LineInput& in) {
@@ -252,7 +267,7 @@ int ParseMvsKnet(ListingEntry& entry, const LineInput& in) {
 int ParseSpartacusKnet(ListingEntry& entry, const LineInput& in) {
   char* text = in.copy;
   if (FindText(text, "Migrated") != nullptr) return 0;
-  const ColumnLine line = MakeColumnLine(text, in.length);
+  const ColumnLine line = {text, in.length};
   CutAt(line, 23);
   Strip(text);
   const char* field = text;
@@ -277,11 +292,8 @@ int ParseSpartacusKnet(ListingEntry& entry, const LineInput& in) {
   entry.hour = static_cast<uint8_t>(ScanInt(ColumnText(line, 67)));
   entry.minute = static_cast<uint8_t>(ScanInt(ColumnText(line, 70)));
   entry.second = static_cast<uint8_t>(ScanInt(ColumnText(line, 73)));
-  // The size is the product of two count columns; a product beyond 64 bits wraps.
-  const uint64_t tracks =
-      static_cast<uint64_t>(static_cast<int64_t>(ScanInt(ColumnText(line, 27))));
-  const uint64_t trackSize = static_cast<uint64_t>(ScanInt64(ColumnText(line, 33)));
-  entry.size = static_cast<int64_t>(tracks * trackSize);
+  // Tracks times the track size.
+  entry.size = WrappingProduct(ScanInt(ColumnText(line, 27)), ScanInt64(ColumnText(line, 33)));
   return static_cast<int>(length);
 }
 

@@ -9,7 +9,6 @@
 #include "qordahosts.h"
 #include "scan/columns.h"
 #include "scan/dates.h"
-#include "scan/pc_dates.h"
 #include "scan/text.h"
 #include "scan/unix.h"
 
@@ -27,12 +26,6 @@ char* CutAtNameWord(char* line, int nameWord) {
   return name;
 }
 
-void SetDate(ListingEntry& entry, int year, int month, int day) {
-  entry.year = static_cast<uint16_t>(CompleteTwoDigitYear(year, month, day));
-  entry.month = static_cast<uint8_t>(month);
-  entry.day = static_cast<uint8_t>(day);
-}
-
 const char* SkipDigits(const char* text) {
   while (IsDigit(*text)) ++text;
   return text;
@@ -41,25 +34,17 @@ const char* SkipDigits(const char* text) {
 // NetWare v4 in fixed columns: the size ends before column 48, the month
 // stands at 51 and the day at 55, then ", yy", the time and "am" or "pm":
 //   -rw-r--r--  owner                        1234   Jan 12, 98  1:15 pm  name
-int ReadNetWareColumns(ListingEntry& entry, char* line) {
+int ReadNetWareColumns(ListingEntry& entry, const ColumnLine& columns) {
+  char* const line = columns.text;
   // Without the "," of 'Jan 12, 98' there is no year, time or name start to
   // find: the line gives nothing rather than a name from the wrong columns.
-  const char* comma = std::strchr(TextAt(line, 55), ',');
+  const char* comma = std::strchr(ColumnText(columns, 55), ',');
   if (comma == nullptr) return 0;
 
-  int sizeStart = 1;
-  for (int column = 47; column >= 1; --column) {
-    if (CharAt(line, column) == ' ') {
-      sizeStart = column + 1;
-      break;
-    }
-  }
-  entry.size = ScanInt64(TextAt(line, sizeStart));
-  entry.month = static_cast<uint8_t>(MonthFromLetters(TextAt(line, 51)));
-  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 55)));
-  int year = ScanInt(TextAt(comma, 2));
-  // Unsigned, so that a run of digits no year has wraps instead of overflowing.
-  entry.year = static_cast<uint16_t>(static_cast<uint32_t>(year) + (year < 70 ? 2000u : 1900u));
+  entry.size = RightAlignedNumber(columns, 47, 1);
+  entry.month = static_cast<uint8_t>(MonthFromLettersLenient(ColumnText(columns, 51)));
+  entry.day = static_cast<uint8_t>(ScanInt(ColumnText(columns, 55)));
+  entry.year = YearPivotedAt70(ScanInt(TextAt(comma, 2)));
 
   const char* clock = TextAt(comma, 4);
   while (*clock == ' ') ++clock;
@@ -71,7 +56,7 @@ int ReadNetWareColumns(ListingEntry& entry, char* line) {
   entry.hour = static_cast<uint8_t>(hour);
 
   if (line[0] == 'd') entry.kind = KIND_DIRECTORY;
-  char* name = TextAt(line, static_cast<int>(afterMinutes - line) + 3);  // past " pm"
+  char* name = ColumnText(columns, static_cast<int>(afterMinutes - line) + 3);  // past " pm"
   while (IsSpace(*name)) ++name;
   Strip(name);
   return CopyName(entry, name);
@@ -94,6 +79,25 @@ int ReadVersaTermName(ListingEntry& entry, char* line) {
   return 0;
 }
 
+// NetWare v4's own year word and 12-hour clock, whose "am" or "pm" is the
+// word behind it: 'Jan 12 1998 9:05 pm'.
+void ReadNetWareDate(ListingEntry& entry, const char* line, int yearWord, int clockWord) {
+  if (const char* yearText = NthWord(line, yearWord)) {
+    entry.year = static_cast<uint16_t>(ScanInt(yearText));
+  }
+  const char* clock = NthWord(line, clockWord);
+  if (clock == nullptr) return;
+  if (CharAt(clock, 2) == ':') {
+    entry.hour = static_cast<uint8_t>(ScanInt(clock));
+    entry.minute = static_cast<uint8_t>(ScanInt(TextAt(clock, 3)));
+  } else if (CharAt(clock, 1) == ':') {
+    entry.hour = static_cast<uint8_t>(ScanInt(clock));
+    entry.minute = static_cast<uint8_t>(ScanInt(TextAt(clock, 2)));
+  }
+  const char* meridiem = NthWord(line, clockWord + 1);
+  if (meridiem != nullptr && ToLower(*meridiem) == 'p' && entry.hour != 12) entry.hour += 12;
+}
+
 }  // namespace
 
 int ParseMacServer(ListingEntry& entry, const LineInput& in) {
@@ -104,10 +108,10 @@ int ParseMacServer(ListingEntry& entry, const LineInput& in) {
   char* name = CutAtNameWord(line, type == 'd' ? 7 : 8);
   if (name == nullptr) return 0;
   if (ToLower(type) == 'd') {
-    ParseUnixColumns(entry, line, 6, 4, 5, 6, 3, in.hostTypeId);
+    ParseUnixColumns(entry, line, {.size = 3, .month = 4, .day = 5, .timeOrYear = 6});
     entry.kind = KIND_DIRECTORY;
   } else {
-    ParseUnixColumns(entry, line, 7, 5, 6, 7, 4, in.hostTypeId);
+    ParseUnixColumns(entry, line, {.size = 4, .month = 5, .day = 6, .timeOrYear = 7});
   }
   return CopyName(entry, name);
 }
@@ -118,7 +122,7 @@ int ParseHellSoft(ListingEntry& entry, const LineInput& in) {
   char type = line[0];
   char* name = CutAtNameWord(line, 8);
   if (name == nullptr) return 0;
-  ParseUnixColumns(entry, line, 7, 5, 6, 7, 4, in.hostTypeId);
+  ParseUnixColumns(entry, line, {.size = 4, .month = 5, .day = 6, .timeOrYear = 7});
   if (ToLower(type) == 'd') entry.kind = KIND_DIRECTORY;
   return CopyName(entry, name);
 }
@@ -140,8 +144,9 @@ int ParseHummingbird(ListingEntry& entry, const LineInput& in) {
   if (name == nullptr || *name == '\0') name = LastWord(line);
   const int nameLength = *name != '\0' ? CopyName(entry, name) : 0;
   if (ToLower(line[0]) == 'd' || IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
-  ParseUnixColumns(entry, line, shift + 8, shift + 6, shift + 7, shift + 8, shift + 5,
-                   in.hostTypeId);
+  ParseUnixColumns(
+      entry, line,
+      {.size = shift + 5, .month = shift + 6, .day = shift + 7, .timeOrYear = shift + 8});
   return nameLength;
 }
 
@@ -150,14 +155,15 @@ int ParseNetWare4(ListingEntry& entry, const LineInput& in) {
   if (StartsWithNoCase(line, "total")) return 0;
   char type = line[0];
   char second = CharAt(line, 1);
-  if (second == 'r' || second == '-') return ReadNetWareColumns(entry, line);
+  if (second == 'r' || second == '-') return ReadNetWareColumns(entry, {line, in.length});
   if (second != ' ') return 0;
 
   // 'd [RWCEAFMS] owner 512 Jan 12 1998 1:15 pm name': the year is a word of
   // its own and the clock counts 12 hours.
   char* name = CutAtNameWord(line, 10);
   if (name == nullptr) return 0;
-  ParseUnixColumns(entry, line, 7, 5, 6, 8, 4, HOST_NETWARE_V4);
+  ParseUnixColumns(entry, line, {.size = 4, .month = 5, .day = 6, .timeOrYear = 0});
+  ReadNetWareDate(entry, line, 7, 8);
   if (ToLower(type) == 'd') entry.kind = KIND_DIRECTORY;
   return CopyName(entry, name);
 }
@@ -209,30 +215,26 @@ int ParseOs2(ListingEntry& entry, const LineInput& in) {
   const int length = in.length;
   const ColumnLine line = {text, length};
   const int nameLength =
-      length > 52 ? CopyName(entry, text + 53, static_cast<std::size_t>(length - 53)) : 0;
+      length > 52 ? CopyNameIn(entry, text + 53, static_cast<std::size_t>(length - 53)) : 0;
   if (IsDirMarker(text)) entry.kind = KIND_DIRECTORY;
   ParseDate(entry, ColumnText(line, 35), DATE_MONTH_FIRST);
   ParseTimeOfDay(entry, ColumnText(line, 46));
   if (length <= 16) return nameLength;  // no size column
 
   // The size is the word that covers column 16; a long size starts left of it.
-  int sizeStart = 17;
-  if (text[16] != ' ') {
-    sizeStart = 16;
-    while (sizeStart > 0 && text[sizeStart - 1] != ' ') --sizeStart;
-  }
-  entry.size = ScanInt64(ColumnText(line, sizeStart));
+  entry.size = RightAlignedNumber(line, 16, 0);
   return nameLength;
 }
 
 int ParseReflection(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   const int nameLength = in.length > 44 ? CopyName(entry, line + 45) : 0;
   if (IsDirMarker(line)) entry.kind = KIND_DIRECTORY;
-  ParseDate(entry, TextAt(line, 12), DATE_MONTH_FIRST);
-  ParseTimeOfDay(entry, TextAt(line, 22));
-  const char* field = TextAt(line, 27);
-  if (CharAt(line, 26) == ' ') {
+  ParseDate(entry, ColumnText(columns, 12), DATE_MONTH_FIRST);
+  ParseTimeOfDay(entry, ColumnText(columns, 22));
+  const char* field = ColumnText(columns, 27);
+  if (ColumnChar(columns, 26) == ' ') {
     while (*field == ' ') ++field;
   }
   if (*field != '<') entry.size = ScanInt64(field);  // "<DIR>"
@@ -272,6 +274,7 @@ int ParseVersaTerm(ListingEntry& entry, const LineInput& in) {
 
 int ParsePcNfs(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   // Drops ".", ".." and every line that begins with a blank.
   if (line[0] == ' ' || line[0] == '.' || in.length <= 13) return 0;
 
@@ -295,17 +298,18 @@ int ParsePcNfs(ListingEntry& entry, const LineInput& in) {
   Strip(name);
   const int nameLength = CopyName(entry, name);
 
-  const char* sizeField = TextAt(line, 13);
+  const char* sizeField = ColumnText(columns, 13);
   if (IsDirMarker(sizeField)) {
     entry.kind = KIND_DIRECTORY;
   } else {
     entry.size = ScanInt64(sizeField);
   }
-  entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 29)));  // the decoder completes it
-  entry.month = static_cast<uint8_t>(ScanInt(TextAt(line, 23)));
-  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 26)));
-  entry.hour = static_cast<uint8_t>(HourFromMeridiem(ScanInt(TextAt(line, 33)), CharAt(line, 38)));
-  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 36)));
+  entry.year = static_cast<uint16_t>(ScanInt(ColumnText(columns, 29)));  // the decoder completes it
+  entry.month = static_cast<uint8_t>(ScanInt(ColumnText(columns, 23)));
+  entry.day = static_cast<uint8_t>(ScanInt(ColumnText(columns, 26)));
+  entry.hour = static_cast<uint8_t>(
+      HourFromMeridiem(ScanInt(ColumnText(columns, 33)), ColumnChar(columns, 38)));
+  entry.minute = static_cast<uint8_t>(ScanInt(ColumnText(columns, 36)));
   return nameLength;
 }
 

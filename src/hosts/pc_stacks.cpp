@@ -7,17 +7,13 @@
 #include <cstring>
 
 #include "qordahosts.h"
+#include "scan/columns.h"
 #include "scan/dates.h"
-#include "scan/pc_dates.h"
 #include "scan/text.h"
 #include "scan/unix.h"
 
 namespace qorda {
 namespace {
-
-constexpr bool IsBlankOrTab(char c) {
-  return c == ' ' || c == '\t';
-}
 
 // "Files match 3" and "Directories match 1" close a listing.
 bool IsMatchSummary(const char* line) {
@@ -40,12 +36,6 @@ char* WordFromEnd(char* text, int fromEnd) {
   return cursor;
 }
 
-void SetDate(ListingEntry& entry, int year, int month, int day) {
-  entry.year = static_cast<uint16_t>(CompleteTwoDigitYear(year, month, day));
-  entry.month = static_cast<uint8_t>(month);
-  entry.day = static_cast<uint8_t>(day);
-}
-
 // QVT/Net 4.0 with the size first; the caller has checked that the line is
 // longer than 34 characters:
 //   1234          05-12-97  14:10    readme.txt
@@ -53,9 +43,9 @@ int ReadSizeFirstLine(ListingEntry& entry, char* line) {
   char* name = line + 34;
   line[33] = '\0';
   entry.size = ScanInt64(line);  // "[dir]" reads as 0
-  SetDate(entry, ScanInt(TextAt(line, 20)), ScanInt(TextAt(line, 14)), ScanInt(TextAt(line, 17)));
-  entry.hour = static_cast<uint8_t>(ScanInt(TextAt(line, 25)));
-  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 28)));
+  SetDate(entry, ScanInt(line + 20), ScanInt(line + 14), ScanInt(line + 17));
+  entry.hour = static_cast<uint8_t>(ScanInt(line + 25));
+  entry.minute = static_cast<uint8_t>(ScanInt(line + 28));
   if (FindText(line, "[dir]") != nullptr) entry.kind = KIND_DIRECTORY;
   return CopyName(entry, name);
 }
@@ -97,8 +87,7 @@ int ReadNameFirstLine(ListingEntry& entry, char* line) {
   return CopyName(entry, line);
 }
 
-}  // namespace
-
+// Words separated by runs of blanks and tabs (unlike NthWord, a tab counts).
 int CountWords(const char* text) {
   if (text == nullptr) return 0;
   int words = 0;
@@ -110,6 +99,7 @@ int CountWords(const char* text) {
   return words;
 }
 
+// '1,234,567 bytes' gives 1234567: digits with grouping commas.
 void ParseGroupedSize(ListingEntry& entry, const char* text) {
   if (text == nullptr) return;
   while (IsBlankOrTab(*text)) ++text;
@@ -124,6 +114,8 @@ void ParseGroupedSize(ListingEntry& entry, const char* text) {
   }
   entry.size = static_cast<int64_t>(value);
 }
+
+}  // namespace
 
 int ParseChameleon(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
@@ -165,7 +157,7 @@ int ParseNos(ListingEntry& entry, const LineInput& in) {
       name[--nameLength] = '\0';
       entry.kind = KIND_DIRECTORY;
     }
-    CopyName(entry, name, nameLength);
+    CopyNameIn(entry, name, nameLength);
   }
   if (*rest == '\0') return static_cast<int>(nameLength);
 
@@ -218,24 +210,19 @@ int ParseNcsa(ListingEntry& entry, const LineInput& in) {
 
 int ParsePcTcp(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   if (in.length <= 53 || StartsWithNoCase(line, "Dirs:")) return 0;
   // The date columns lie behind the cut at column 30: read them first.
-  int year = ScanInt(TextAt(line, 53));
-  int month = MonthFromName(TextAt(line, 37));
-  int day = ScanInt(TextAt(line, 41));
-  int hour = ScanInt(TextAt(line, 44));
-  int minute = ScanInt(TextAt(line, 47));
+  int year = ScanInt(ColumnText(columns, 53));
+  int month = MonthFromName(ColumnText(columns, 37));
+  int day = ScanInt(ColumnText(columns, 41));
+  int hour = ScanInt(ColumnText(columns, 44));
+  int minute = ScanInt(ColumnText(columns, 47));
   line[30] = '\0';
   char* name = LastWord(line);
   if (*name == '\0') return 0;
 
-  // Unlike the other stacks, a missing year becomes 1900.
-  if (year < 50 && month != 0 && day != 0) {
-    year += 2000;
-  } else if (year < 1900) {
-    year += 1900;
-  }
-  entry.year = static_cast<uint16_t>(year);
+  entry.year = static_cast<uint16_t>(CompleteYearMissingAs1900(year, month, day));
   entry.month = static_cast<uint8_t>(month);
   entry.day = static_cast<uint8_t>(day);
   entry.hour = static_cast<uint8_t>(hour);
@@ -256,19 +243,21 @@ int ParsePcTcp(ListingEntry& entry, const LineInput& in) {
 int ParseIbmPcTcpIp(ListingEntry& entry, const LineInput& in) {
   constexpr const char* kHeadings[] = {"volume label", "Volume Serial", "Directory of", " bytes "};
   char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   if (in.length <= 40) return 0;
   for (const char* heading : kHeadings) {
     if (FindText(line, heading) != nullptr) return 0;
   }
-  SetDate(entry, ScanInt(TextAt(line, 6)), ScanInt(line), ScanInt(TextAt(line, 3)));
-  entry.hour = static_cast<uint8_t>(HourFromMeridiem(ScanInt(TextAt(line, 10)), CharAt(line, 15)));
-  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 13)));
-  const int nameLength = CopyName(entry, TextAt(line, 40));
+  SetDate(entry, ScanInt(ColumnText(columns, 6)), ScanInt(line), ScanInt(ColumnText(columns, 3)));
+  entry.hour = static_cast<uint8_t>(
+      HourFromMeridiem(ScanInt(ColumnText(columns, 10)), ColumnChar(columns, 15)));
+  entry.minute = static_cast<uint8_t>(ScanInt(ColumnText(columns, 13)));
+  const int nameLength = CopyName(entry, ColumnText(columns, 40));
   if (FindText(line, "<DIR>") != nullptr) {
     entry.kind = KIND_DIRECTORY;
     return nameLength;
   }
-  entry.size = ScanInt64(TextAt(line, 16));
+  entry.size = ScanInt64(ColumnText(columns, 16));
   return nameLength;
 }
 
@@ -289,7 +278,7 @@ int ParseQvtNet(ListingEntry& entry, const LineInput& in) {
     line[--length] = '\0';
     entry.kind = KIND_DIRECTORY;
   }
-  return CopyName(entry, line, length);
+  return CopyNameIn(entry, line, length);
 }
 
 int ParseQvtNet4(ListingEntry& entry, const LineInput& in) {

@@ -8,12 +8,6 @@
 
 namespace qorda {
 
-// Words separated by runs of blanks and tabs (unlike NthWord, a tab counts).
-int CountWords(const char* text);
-
-// '1,234,567 bytes' gives 1234567: digits with grouping commas.
-void ParseGroupedSize(ListingEntry& entry, const char* text);
-
 // 'README.TXT  1,234  12-01-99  9:05' (Chameleon, Super TCP).
 int ParseChameleon(ListingEntry& entry, const LineInput& in);
 

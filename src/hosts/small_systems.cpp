@@ -7,16 +7,12 @@
 #include <cstdint>
 #include <cstring>
 
+#include "scan/columns.h"
 #include "scan/dates.h"
 #include "scan/text.h"
 
 namespace qorda {
 namespace {
-
-// Sizes in blocks of 512 bytes; a fuzzed count wraps instead of overflowing.
-int64_t BlocksToBytes(int64_t blocks) {
-  return static_cast<int64_t>(static_cast<uint64_t>(blocks) * 512u);
-}
 
 // OS-9 and OS-9000 write the same report; only the column of the attribute
 // string ('d-ewrewr') differs.
@@ -24,8 +20,7 @@ int ParseOs9Report(ListingEntry& entry, char* line, int attributeColumn) {
   // ' Owner    Last modified  Attributes ...', 'Directory of ...' and the
   // rule of hyphens under the headings.
   if (FindText(line, "Directory") || FindText(line, "Owner") || CharAt(line, 1) == '-') return 0;
-  char* name = LastWord(line);
-  if (name != line) name[-1] = '\0';  // the words before the name end there
+  char* name = CutBeforeLastWord(line);  // the words before the name end there
   if (CharAt(line, attributeColumn) == 'd') entry.kind = KIND_DIRECTORY;
   const int nameLength = CopyName(entry, name);
 
@@ -45,12 +40,13 @@ int ParseOs9Report(ListingEntry& entry, char* line, int attributeColumn) {
 }  // namespace
 
 int ParseAmos(ListingEntry& entry, const LineInput& in) {
-  const char* line = in.copy;
+  char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
   if (FindText(line, "files in")) return 0;  // '12 files in 40 blocks' ends the listing
   if (in.length <= 26) return 0;
-  ParseDate(entry, TextAt(line, 16), 0);  // month name first, or not at all
-  ParseTimeOfDay(entry, TextAt(line, 26));
-  entry.size = BlocksToBytes(ScanInt64(TextAt(line, 11)));
+  ParseDate(entry, ColumnText(columns, 16), 0);  // month name first, or not at all
+  ParseTimeOfDay(entry, ColumnText(columns, 26));
+  entry.size = BlocksToBytes(ScanInt64(ColumnText(columns, 11)));
 
   // 'AB    ' and 'TXT' are 'AB.TXT'. The line is longer than 26, so columns 0
   // to 9 are all inside it.
@@ -86,7 +82,8 @@ int ParseOs9000(ListingEntry& entry, const LineInput& in) {
 int ParsePassport(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
   const int length = in.length;
-  if (length < 36 || CharAt(line, 0) == '-' || CharAt(line, 2) == 's') return 0;
+  const ColumnLine columns = {line, length};
+  if (length < 36 || ColumnChar(columns, 0) == '-' || ColumnChar(columns, 2) == 's') return 0;
   // The line is at least 36 long, so its last five characters are inside it.
   char* tail = line + length - 5;
   if (std::strcmp(tail, "<DIR>") == 0) {
@@ -94,42 +91,34 @@ int ParsePassport(ListingEntry& entry, const LineInput& in) {
     *tail = '\0';
   }
   // The size is right-aligned and ends by column 7.
-  int sizeStart = 1;
-  for (int column = 7; column >= 1; --column) {
-    if (CharAt(line, column) == ' ') {
-      sizeStart = column + 1;
-      break;
-    }
-  }
-  entry.size = ScanInt64(TextAt(line, sizeStart));
-  entry.month = static_cast<uint8_t>(MonthFromLetters(TextAt(line, 12)));
-  entry.day = static_cast<uint8_t>(ScanInt(TextAt(line, 16)));
-  entry.year = static_cast<uint16_t>(ScanInt(TextAt(line, 19)));
-  ParseTimeOfDay(entry, TextAt(line, 25));
-  char* name = TextAt(line, 36);
+  entry.size = RightAlignedNumber(columns, 7, 1);
+  entry.month = static_cast<uint8_t>(MonthFromLettersLenient(ColumnText(columns, 12)));
+  entry.day = static_cast<uint8_t>(ScanInt(ColumnText(columns, 16)));
+  entry.year = static_cast<uint16_t>(ScanInt(ColumnText(columns, 19)));
+  ParseTimeOfDay(entry, ColumnText(columns, 25));
+  char* name = TextAt(line, 36);  // the cut above may end the line before it
   Strip(name);
   return CopyName(entry, name);
 }
 
 int ParseQnx2(ListingEntry& entry, const LineInput& in) {
-  const char* line = in.copy;
-  if (CharAt(line, 0) == '+') {  // '+docs' is the directory 'docs'
+  char* line = in.copy;
+  const ColumnLine columns = {line, in.length};
+  if (ColumnChar(columns, 0) == '+') {  // '+docs' is the directory 'docs'
     entry.kind = KIND_DIRECTORY;
-    return CopyName(entry, TextAt(line, 1));
+    return CopyName(entry, ColumnText(columns, 1));
   }
   // Heading and summary lines: 'T' in column 0 or 'B' in column 1.
-  if (CharAt(line, 0) == 'T' || CharAt(line, 1) == 'B' || in.length < 60) return 0;
-  int64_t year = int64_t{ScanInt(TextAt(line, 51))} + 1900;
-  int month = MonthFromName(TextAt(line, 47));
-  int day = ScanInt(TextAt(line, 44));
-  if (year < 1950 && month != 0 && day != 0) year += 100;  // '05' is 2005, '97' is 1997
-  entry.year = static_cast<uint16_t>(year);
+  if (ColumnChar(columns, 0) == 'T' || ColumnChar(columns, 1) == 'B' || in.length < 60) return 0;
+  int month = MonthFromName(ColumnText(columns, 47));
+  int day = ScanInt(ColumnText(columns, 44));
+  entry.year = QnxYear(ScanInt(ColumnText(columns, 51)), month, day);
   entry.month = static_cast<uint8_t>(month);
   entry.day = static_cast<uint8_t>(day);
-  entry.hour = static_cast<uint8_t>(ScanInt(TextAt(line, 54)));
-  entry.minute = static_cast<uint8_t>(ScanInt(TextAt(line, 57)));
+  entry.hour = static_cast<uint8_t>(ScanInt(ColumnText(columns, 54)));
+  entry.minute = static_cast<uint8_t>(ScanInt(ColumnText(columns, 57)));
   entry.size = BlocksToBytes(ScanInt64(line));
-  return CopyName(entry, TextAt(line, 60));
+  return CopyName(entry, ColumnText(columns, 60));
 }
 
 int ParseVxWorks(ListingEntry& entry, const LineInput& in) {

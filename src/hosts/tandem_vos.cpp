@@ -47,51 +47,30 @@ int NumberAt(const char* line, int column) {
   return ScanInt(TextAt(line, column));
 }
 
-// The line's last word; the line is cut in front of it so that the columns
-// before the name can be measured and read on their own.
-char* CutBeforeLastWord(char* line) {
-  char* name = LastWord(line);
-  if (name != line) name[-1] = '\0';
-  return name;
-}
-
 void CutAtBlank(char* word) {
   while (*word != '\0' && *word != ' ') ++word;
   *word = '\0';
 }
 
-void CompleteYear(ListingEntry& entry) {
-  if (entry.year < 50 && entry.month != 0 && entry.day != 0) {
-    entry.year += 2000;
-  } else if (entry.year >= 1 && entry.year <= 1899) {
-    entry.year += 1900;
-  }
-}
-
-int ParseTandemColumns(ListingEntry& entry, char* text, int length, const TandemColumns& columns) {
+// Inlined into both parsers, where the columns are constants.
+[[gnu::always_inline]] inline int ParseTandemColumns(ListingEntry& entry, char* text, int length,
+                                                     const TandemColumns& columns) {
   if (std::strncmp(text, "File", 4) == 0)
     return 0;  // "File         Code  EOF  Last Modification ..."
   const ColumnLine line = {text, length};
 
   // The size is right-aligned and may begin well left of its column.
-  int sizeStart = 1;
-  for (int column = columns.size; column >= 1; --column) {
-    if (ColumnChar(line, column) == ' ') {
-      sizeStart = column + 1;
-      break;
-    }
-  }
-  entry.size = ScanInt64(ColumnText(line, sizeStart));
+  entry.size = RightAlignedNumber(line, columns.size, 1);
   entry.day = static_cast<uint8_t>(ScanInt(ColumnText(line, columns.day)));
-  entry.month = static_cast<uint8_t>(MonthFromLetters(ColumnText(line, columns.month)));
-  entry.year = static_cast<uint16_t>(ScanInt(ColumnText(line, columns.year)));
-  entry.year += entry.year < 70 ? 2000 : 1900;
+  entry.month = static_cast<uint8_t>(MonthFromLettersLenient(ColumnText(line, columns.month)));
+  // The year column is taken as the record's 16 bits before its century.
+  entry.year = YearPivotedAt70(static_cast<uint16_t>(ScanInt(ColumnText(line, columns.year))));
   ParseTimeOfDay(entry, ColumnText(line, columns.time));
 
   CutAt(line, kTandemNameWidth);
   const int nameLength = length < kTandemNameWidth ? length : kTandemNameWidth;
-  const int32_t stripped = StripKnownLength(text, static_cast<std::size_t>(nameLength));
-  return CopyName(entry, text, static_cast<std::size_t>(stripped));
+  const int32_t stripped = StripIn(text, static_cast<std::size_t>(nameLength));
+  return CopyNameIn(entry, text, static_cast<std::size_t>(stripped));
 }
 
 void ReadVosDate(ListingEntry& entry, const char* line, const VosColumns& columns) {
@@ -187,7 +166,6 @@ int ParseStratusVos(ListingEntry& entry, const LineInput& in) {
     entry.size = static_cast<int64_t>(blocks << kVosBlockShift);
   }
   entry.kind = static_cast<uint8_t>(columns->kind);
-  CompleteYear(entry);
   return CopyName(entry, name);
 }
 
@@ -243,7 +221,9 @@ int ParseUniTree(ListingEntry& entry, const LineInput& in) {
   char firstLetter = ToLower(line[0]);
   if (name != line) name[-1] = '\0';
   ReadUniTreeKind(entry, firstLetter, name);
-  if (hasColumns) ParseUnixColumns(entry, line, 10, 8, 9, 10, 7, in.hostTypeId);
+  if (hasColumns) {
+    ParseUnixColumns(entry, line, {.size = 7, .month = 8, .day = 9, .timeOrYear = 10});
+  }
   return CopyName(entry, name);
 }
 

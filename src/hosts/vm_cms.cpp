@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "scan/columns.h"
+#include "scan/fast_readers.h"
 #include "scan/text.h"
 
 namespace qorda {
@@ -20,21 +21,10 @@ bool IsDateFirst(const ColumnLine& line) {
          line.length > 48;
 }
 
-// Two-digit years of a complete date are this century's, others the last.
-void CompleteYear(ListingEntry& entry) {
-  if (entry.year < 50 && entry.month != 0 && entry.day != 0) {
-    entry.year = static_cast<uint16_t>(entry.year + 2000);
-  } else if (entry.year >= 1 && entry.year <= 1899) {
-    entry.year = static_cast<uint16_t>(entry.year + 1900);
-  }
-}
-
-// The size is the product of two count columns; a product beyond 64 bits
-// wraps.
+// The size: records times the record length.
 int64_t ColumnProduct(const ColumnLine& line, int firstColumn, int secondColumn) {
-  const uint64_t first = static_cast<uint64_t>(ScanInt64(ColumnText(line, firstColumn)));
-  const uint64_t second = static_cast<uint64_t>(ScanInt64(ColumnText(line, secondColumn)));
-  return static_cast<int64_t>(first * second);
+  return WrappingProduct(ScanInt64(ColumnText(line, firstColumn)),
+                         ScanInt64(ColumnText(line, secondColumn)));
 }
 
 // The number at *at; then *at moves past the next run of separator, or
@@ -78,11 +68,32 @@ Stamp TakeStamp(const char* at) {
 // The stamp at at, of which available bytes can be read. The ISO stamp
 // nearly every server writes is read in place, as TakeStamp would read it.
 Stamp ReadStamp(const char* at, std::size_t available) {
-  if (MatchesShape(at, available, "9999-99-99 99:99") && !IsDigit(CharAt(at, 16))) {
-    return {DigitsValue(at, 4), DigitsValue(at + 5, 2), DigitsValue(at + 8, 2),
-            DigitsValue(at + 11, 2), DigitsValue(at + 14, 2)};
+  if (!MatchesShapeIn(at, available, "9999-99-99 99:99") || IsDigit(CharAt(at, 16))) {
+    return TakeStamp(at);
   }
-  return TakeStamp(at);
+  const Stamp stamp = {DigitsValueIn(at, 4), DigitsValueIn(at + 5, 2), DigitsValueIn(at + 8, 2),
+                       DigitsValueIn(at + 11, 2), DigitsValueIn(at + 14, 2)};
+  if constexpr (kCheckFastReaders) {
+    const Stamp general = TakeStamp(at);
+    ExpectSameReading(general.year == stamp.year && general.month == stamp.month &&
+                          general.day == stamp.day && general.hour == stamp.hour &&
+                          general.minute == stamp.minute,
+                      "the ISO VM/CMS stamp", at, 16);
+  }
+  return stamp;
+}
+
+// Trims the text, then closes up every blank in it; returns its first
+// character that is not a blank.
+char* RemoveBlanks(char* text) {
+  Strip(text);
+  while (*text == ' ') ++text;
+  char* to = text;
+  for (const char* from = text; *from != '\0'; ++from) {
+    if (*from != ' ') *to++ = *from;
+  }
+  *to = '\0';
+  return text;
 }
 
 // Both return the name's length.
@@ -97,13 +108,11 @@ int ReadDateFirstLine(ListingEntry& entry, const ColumnLine& line) {
   const char behindType = ColumnChar(line, 23);
   if (type == 'D') {
     entry.kind = KIND_DIRECTORY;
-  } else if ((type == 'E' && behindType == '3') ||
-             (type == 'L' && (behindType == ' ' || behindType == '\t'))) {
+  } else if ((type == 'E' && behindType == '3') || (type == 'L' && IsBlankOrTab(behindType))) {
     entry.kind = KIND_LINK;
   } else {
     entry.size = ColumnProduct(line, 23, 32);
   }
-  CompleteYear(entry);
   // 'MY FILE' with blanks comes quoted.
   if (ColumnChar(line, 48) != '\'') return CopyName(entry, ColumnText(line, 48));
   int length = CopyName(entry, ColumnText(line, 49));
@@ -134,7 +143,7 @@ int ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* c
   char* field = line.text;
   const int cutLength = line.length < kNameFieldWidth ? line.length : kNameFieldWidth;
   const std::size_t fieldLength =
-      JoinNameAndType(field, StripKnownLength(field, static_cast<std::size_t>(cutLength)));
+      JoinNameAndType(field, StripIn(field, static_cast<std::size_t>(cutLength)));
 
   const char* at = ColumnText(line, 53);
   while (*at == ' ') ++at;
@@ -145,9 +154,8 @@ int ReadNameFirstLine(ListingEntry& entry, const ColumnLine& line, const char* c
   entry.hour = static_cast<uint8_t>(stamp.hour);
   entry.minute = static_cast<uint8_t>(stamp.minute);
   entry.size = ColumnProduct(line, 23, 31);
-  CompleteYear(entry);
 
-  if (field[0] == '\0' || field[0] == ' ' || field[0] == '\t') return 0;
+  if (field[0] == '\0' || IsBlankOrTab(field[0])) return 0;
   if (isDirectory) {
     entry.kind = KIND_DIRECTORY;
     return CopyName(entry, field);
@@ -175,17 +183,6 @@ int ParseVmCms(ListingEntry& entry, const LineInput& in) {
   const ColumnLine columns = {in.copy, in.length};
   if (IsDateFirst(columns)) return ReadDateFirstLine(entry, columns);
   return ReadNameFirstLine(entry, columns, in.currentDirectory);
-}
-
-char* RemoveBlanks(char* text) {
-  Strip(text);
-  while (*text == ' ') ++text;
-  char* to = text;
-  for (const char* from = text; *from != '\0'; ++from) {
-    if (*from != ' ') *to++ = *from;
-  }
-  *to = '\0';
-  return text;
 }
 
 }  // namespace qorda

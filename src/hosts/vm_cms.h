@@ -12,8 +12,4 @@ namespace qorda {
 // with the current directory lose it.
 int ParseVmCms(ListingEntry& entry, const LineInput& in);
 
-// Trims the text, then closes up every blank in it; returns its first
-// character that is not a blank.
-char* RemoveBlanks(char* text);
-
 }  // namespace qorda

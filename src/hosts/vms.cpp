@@ -13,18 +13,10 @@
 namespace qorda {
 namespace {
 
-constexpr bool IsBlankOrTab(char c) {
-  return c == ' ' || c == '\t';
-}
-
-int64_t BlocksToBytes(int64_t blocks) {
-  return static_cast<int64_t>(static_cast<uint64_t>(blocks) << 9);  // wraps, never overflows
-}
-
 // The first c from from on, or null; from lies in a line that ends at end
 // and has not been cut.
 char* FindInLine(char* from, const char* end, char c) {
-  const char* found = FindByte(from, end, c);
+  const char* found = FindByteIn(from, end, c);
   return found == end ? nullptr : from + (found - from);
 }
 
@@ -33,6 +25,29 @@ char* FindInLine(char* from, const char* end, char c) {
 char* FindVersion(char* line, const char* end) {
   if (line[0] == ' ') return nullptr;
   return FindInLine(line, end, ';');
+}
+
+// '12-MAR-1999' into year, month and day; 0 when a "-" is missing.
+int ParseVmsDate(ListingEntry& entry, const char* text) {
+  entry.year = 0;
+  entry.month = 0;
+  entry.day = 0;
+  while (*text == ' ') ++text;
+  entry.day = static_cast<uint8_t>(ScanInt(text));
+  const char* firstDash = FindNear(text, '-');
+  if (firstDash == nullptr) {
+    entry.day = 0;
+    return 0;
+  }
+  entry.month = static_cast<uint8_t>(MonthFromName(firstDash + 1));
+  const char* secondDash = FindNear(firstDash + 1, '-');
+  if (secondDash == nullptr) {
+    entry.month = 0;
+    entry.day = 0;
+    return 0;
+  }
+  entry.year = static_cast<uint16_t>(ScanInt(secondDash + 1));
+  return 1;
 }
 
 void ReadTimeAndDate(ListingEntry& entry, char* line, char* version, const char* end) {
@@ -81,7 +96,7 @@ char* CutFileName(char* line, char* version) {
   char* end = version;
   while (*end == ';' || IsDigit(*end)) ++end;
   // A blank or tab in the name part ends the name before that.
-  end = line + (FindEither(line, end, ' ', '\t') - line);
+  end = line + (FindEitherIn(line, end, ' ', '\t') - line);
   *end = '\0';
   return end;
 }
@@ -90,40 +105,20 @@ char* CutFileName(char* line, char* version) {
 // 'DKA0:[USER.WORK]NOTES.TXT;12' is listed as NOTES.TXT;12. Returns its
 // length.
 int CopyBehindDirectory(ListingEntry& entry, const char* name, const char* nameEnd) {
-  const char* bracket = FindByte(name, nameEnd, ']');
+  const char* bracket = FindByteIn(name, nameEnd, ']');
   const char* from = bracket != nameEnd ? bracket + 1 : name;
-  return CopyName(entry, from, static_cast<std::size_t>(nameEnd - from));
+  return CopyNameIn(entry, from, static_cast<std::size_t>(nameEnd - from));
 }
 
-}  // namespace
-
-const char* SkipWord(const char* text) {
+// The word behind the one at text, blanks and tabs separating; the
+// terminator when there is none.
+const char* WordBehind(const char* text) {
   while (*text != '\0' && !IsBlankOrTab(*text)) ++text;
   while (IsBlankOrTab(*text)) ++text;
   return text;
 }
 
-int ParseVmsDate(ListingEntry& entry, const char* text) {
-  entry.year = 0;
-  entry.month = 0;
-  entry.day = 0;
-  while (*text == ' ') ++text;
-  entry.day = static_cast<uint8_t>(ScanInt(text));
-  const char* firstDash = FindNear(text, '-');
-  if (firstDash == nullptr) {
-    entry.day = 0;
-    return 0;
-  }
-  entry.month = static_cast<uint8_t>(MonthFromName(firstDash + 1));
-  const char* secondDash = FindNear(firstDash + 1, '-');
-  if (secondDash == nullptr) {
-    entry.month = 0;
-    entry.day = 0;
-    return 0;
-  }
-  entry.year = static_cast<uint16_t>(ScanInt(secondDash + 1));
-  return 1;
-}
+}  // namespace
 
 int ParseVmsUcx(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
@@ -137,7 +132,7 @@ int ParseVmsUcx(ListingEntry& entry, const LineInput& in) {
   // Without "/", the word behind the version is the block count, for
   // directories too: 'TOOLS.DIR;1  3  1-JAN-2000 12:00'.
   if (!ReadUsedBlocks(entry, line, version, end)) {
-    const char* blocks = SkipWord(version);
+    const char* blocks = WordBehind(version);
     if (*blocks != '\0') entry.size = BlocksToBytes(ScanInt64(blocks));
   }
 
@@ -158,7 +153,7 @@ int ParseVmsMultiNet(ListingEntry& entry, const LineInput& in) {
   ReadUsedBlocks(entry, line, version, end);
   // Read before the name is cut, which ends at or before this word; only a
   // line without a size so far needs it (nothing below sets the size).
-  const char* blocks = entry.size == 0 ? SkipWord(version) : nullptr;
+  const char* blocks = entry.size == 0 ? WordBehind(version) : nullptr;
 
   if (const char* directoryEnd = CutDirectoryName(entry, line, version)) {
     if (isRsx) {
@@ -170,12 +165,12 @@ int ParseVmsMultiNet(ListingEntry& entry, const LineInput& in) {
   }
   char* const nameEnd = CutFileName(line, version);
   // RSX names carry their UIC in front: '[1,2]REPORT.TXT;4' stays whole.
-  const int nameLength = isRsx ? CopyName(entry, line, static_cast<std::size_t>(nameEnd - line))
+  const int nameLength = isRsx ? CopyNameIn(entry, line, static_cast<std::size_t>(nameEnd - line))
                                : CopyBehindDirectory(entry, line, nameEnd);
 
   // 'DATA.DAT;2  7  3-APR-2003 10:00': a bare block count, for files only.
   // The cuts above all lie before blocks, so the line is whole from there.
-  if (blocks != nullptr && FindByte(blocks, end, '/') == end) {
+  if (blocks != nullptr && FindByteIn(blocks, end, '/') == end) {
     entry.size = BlocksToBytes(ScanInt64(blocks));
   }
   return nameLength;

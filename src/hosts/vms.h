@@ -15,11 +15,4 @@ int ParseVmsUcx(ListingEntry& entry, const LineInput& in);
 // is the directory [001,002].
 int ParseVmsMultiNet(ListingEntry& entry, const LineInput& in);
 
-// '12-MAR-1999' into year, month and day; 0 when a "-" is missing.
-int ParseVmsDate(ListingEntry& entry, const char* text);
-
-// The word behind the one at text (blanks and tabs separate here); the
-// terminator at the end of the text.
-const char* SkipWord(const char* text);
-
 }  // namespace qorda

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "scan/dates.h"
+#include "scan/fast_readers.h"
 #include "scan/text.h"
 #include "scan/unix.h"
 
@@ -14,13 +15,22 @@ namespace {
 
 // Where the NT and ACI parsers part ways; everything else they share.
 struct DosDialect {
-  int yearWord, monthWord, dayWord, timeWord, sizeWord;  // of the Unix style
+  UnixColumns unixColumns;    // of a line in the Unix style
   bool midnightIsZero;        // "12:07AM" is hour 0 (NT) or stays 12 (ACI)
   bool markerAnywhereInLine;  // ACI finds "<DIR>" anywhere; NT in the size field
 };
 
-constexpr DosDialect kNtDialect = {8, 6, 7, 8, 5, true, false};
-constexpr DosDialect kAciDialect = {7, 5, 6, 8, 4, false, true};
+constexpr DosDialect kNtDialect = {
+    .unixColumns = {.size = 5, .month = 6, .day = 7, .timeOrYear = 8},
+    .midnightIsZero = true,
+    .markerAnywhereInLine = false,
+};
+// ACI's Unix style has no group column, and a word between day and time.
+constexpr DosDialect kAciDialect = {
+    .unixColumns = {.size = 4, .month = 5, .day = 6, .timeOrYear = 8},
+    .midnightIsZero = false,
+    .markerAnywhereInLine = true,
+};
 
 // A DOS line shorter than this is no entry: date, time, size column and a
 // name cannot fit in less.
@@ -29,7 +39,7 @@ constexpr int kMinDosLineLength = 40;
 // Past the field at text and the run of blanks behind it, before end.
 char* NextField(char* text, const char* end) {
   while (!EndsWord(*text)) ++text;
-  return text + (SkipBlanks(text, end) - text);  // the size column pads with up to 20 blanks
+  return text + (SkipBlanksIn(text, end) - text);  // the size column pads with up to 20 blanks
 }
 
 // The date and clock at the line's start: month, day and year as written,
@@ -42,12 +52,12 @@ struct DosStamp {
 // "12-31-99  09:07PM", as nearly every server writes it: read in place. The
 // digit after the minutes is excluded, so the reading equals the general one.
 bool ReadUsualDosStamp(char* line, int length, DosStamp& stamp) {
-  if (!MatchesShape(line, static_cast<std::size_t>(length), "99-99-99  99:99") ||
+  if (!MatchesShapeIn(line, static_cast<std::size_t>(length), "99-99-99  99:99") ||
       IsDigit(line[15])) {
     return false;
   }
-  stamp = {DigitsValue(line, 2),      DigitsValue(line + 3, 2),  DigitsValue(line + 6, 2),
-           DigitsValue(line + 10, 2), DigitsValue(line + 13, 2), line + 13};
+  stamp = {DigitsValueIn(line, 2),      DigitsValueIn(line + 3, 2),  DigitsValueIn(line + 6, 2),
+           DigitsValueIn(line + 10, 2), DigitsValueIn(line + 13, 2), line + 13};
   return true;
 }
 
@@ -76,21 +86,31 @@ bool ReadDosStamp(char* line, const char* end, DosStamp& stamp) {
   return true;
 }
 
+// The stamp, from the fast reader where the line has the usual shape;
+// false when the line has no clock.
+bool ReadStamp(char* line, int length, DosStamp& stamp) {
+  if (!ReadUsualDosStamp(line, length, stamp)) return ReadDosStamp(line, line + length, stamp);
+  if constexpr (kCheckFastReaders) {
+    DosStamp general;
+    ReadDosStamp(line, line + length, general);
+    ExpectSameReading(general.month == stamp.month && general.day == stamp.day &&
+                          general.year == stamp.year && general.hour == stamp.hour &&
+                          general.minute == stamp.minute && general.minuteText == stamp.minuteText,
+                      "ReadUsualDosStamp", line, length);
+  }
+  return true;
+}
+
 int ReadDosLine(ListingEntry& entry, char* line, int length, const DosDialect& dialect) {
   if (CharAt(line, 2) != '-' || CharAt(line, 5) != '-') return 0;
   if (length < kMinDosLineLength) return 0;
   const char* const end = line + length;
 
   DosStamp stamp;
-  bool hasClock = ReadUsualDosStamp(line, length, stamp) || ReadDosStamp(line, end, stamp);
+  const bool hasClock = ReadStamp(line, length, stamp);
   entry.month = static_cast<uint8_t>(stamp.month);
   entry.day = static_cast<uint8_t>(stamp.day);
   entry.year = static_cast<uint16_t>(stamp.year);
-  if (entry.year < 50 && entry.month != 0 && entry.day != 0) {
-    entry.year += 2000;
-  } else if (entry.year >= 1 && entry.year <= 1899) {
-    entry.year += 1900;
-  }
   if (!hasClock) return 0;
 
   // "09:07PM": the mark sits right behind the minutes, upper case only.
@@ -114,24 +134,27 @@ int ReadDosLine(ListingEntry& entry, char* line, int length, const DosDialect& d
     // The size's digits are the field's start: the name is found from
     // where they end instead of walking them twice.
     uint64_t size = 0;
+    const char* const sizeText = field;
     for (; IsDigit(*field); ++field) size = size * 10 + static_cast<uint64_t>(*field - '0');
     entry.size = static_cast<int64_t>(size);
+    if constexpr (kCheckFastReaders) {
+      ExpectSameReading(entry.size == ScanInt64(sizeText), "the DOS size digits", sizeText,
+                        static_cast<int>(field - sizeText));
+    }
   } else {
     entry.size = ScanInt64(field);
   }
 
   const char* name = NextField(field, end);
-  return CopyName(entry, name, static_cast<std::size_t>(end - name));
+  return CopyNameIn(entry, name, static_cast<std::size_t>(end - name));
 }
 
-int ParseDosOrUnix(ListingEntry& entry, char* line, int length, int32_t hostTypeId,
-                   const DosDialect& dialect) {
+int ParseDosOrUnix(ListingEntry& entry, char* line, int length, const DosDialect& dialect) {
   // Only "d" and "-": a link line ("l") is neither style and is dropped.
   if (line[0] == 'd' || line[0] == '-') {
     const char* name = NthWord(line, 9);
     if (name == nullptr) return 0;
-    ParseUnixColumns(entry, line, dialect.yearWord, dialect.monthWord, dialect.dayWord,
-                     dialect.timeWord, dialect.sizeWord, hostTypeId);
+    ParseUnixColumns(entry, line, dialect.unixColumns);
     if (line[0] == 'd') entry.kind = KIND_DIRECTORY;
     return CopyName(entry, name);
   }
@@ -151,17 +174,6 @@ int64_t ApacheSize(const char* sizeText) {
   return static_cast<int64_t>(bytes);
 }
 
-// Apache escapes blanks in names: 'my%20file.txt'. Returns the name's
-// length once unescaped.
-std::size_t UnescapeBlanks(char* name, std::size_t length) {
-  while (char* escape = FindText(name, "%20")) {
-    *escape = ' ';
-    std::memmove(escape + 1, escape + 3, std::strlen(escape + 3) + 1);
-    length -= 2;
-  }
-  return length;
-}
-
 // 'lnk -> target' is named by the word before the arrow; null without one.
 char* NameBeforeArrow(char* line) {
   char* arrow = FindText(line, " ->");
@@ -173,16 +185,16 @@ char* NameBeforeArrow(char* line) {
 }  // namespace
 
 int ParseWindowsNt(ListingEntry& entry, const LineInput& in) {
-  return ParseDosOrUnix(entry, in.copy, in.length, in.hostTypeId, kNtDialect);
+  return ParseDosOrUnix(entry, in.copy, in.length, kNtDialect);
 }
 
 int ParseAci(ListingEntry& entry, const LineInput& in) {
-  return ParseDosOrUnix(entry, in.copy, in.length, in.hostTypeId, kAciDialect);
+  return ParseDosOrUnix(entry, in.copy, in.length, kAciDialect);
 }
 
 int ParseIis(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
-  ParseUnixColumns(entry, line, 4, 2, 3, 5, 7, in.hostTypeId);
+  ParseUnixColumns(entry, line, {.size = 7, .month = 2, .day = 3, .timeOrYear = 5});
   int nameLength = 0;
   if (const char* name = NthWord(line, 8)) nameLength = CopyName(entry, name);
   // "<dir>" in the size column; a "dir" in the name counts as well.
@@ -198,7 +210,7 @@ int ParseApache(ListingEntry& entry, const LineInput& in) {
   if (const char* date = NthWord(line, 2)) {
     // "12-Jan-2009 12:30": day, month and year at fixed places in the date.
     entry.day = static_cast<uint8_t>(ScanInt(date));
-    entry.month = static_cast<uint8_t>(MonthFromLetters(TextAt(date, 3)));
+    entry.month = static_cast<uint8_t>(MonthFromLettersLenient(TextAt(date, 3)));
     entry.year = static_cast<uint16_t>(ScanInt(TextAt(date, 7)));
     ParseTimeOfDay(entry, TextAt(date, 12));
     if (const char* sizeText = NthWord(date, 3)) {
@@ -220,8 +232,7 @@ int ParseApache(ListingEntry& entry, const LineInput& in) {
 
 int ParseSiNt(ListingEntry& entry, const LineInput& in) {
   char* line = in.copy;
-  char* name = LastWord(line);
-  if (name != line) name[-1] = '\0';
+  char* name = CutBeforeLastWord(line);
   // 'abc x': three characters or fewer before the last word are no entry.
   if (std::strlen(line) <= 3) return 0;
   if (*name == '\0') return 0;

@@ -4,6 +4,10 @@
 // columns further right at their own offsets.
 #pragma once
 
+#include <cstdint>
+
+#include "scan/text.h"
+
 namespace qorda {
 
 // The line with the length it had before any cut. Every read below stays
@@ -12,10 +16,6 @@ struct ColumnLine {
   char* text;
   int length;
 };
-
-inline ColumnLine MakeColumnLine(char* text, int length) {
-  return {text, length};
-}
 
 // The character at column, or '\0' at or beyond the end of the line. Inside
 // the line it may be a terminator that a parser wrote there.
@@ -34,6 +34,16 @@ constexpr char* ColumnText(const ColumnLine& line, int column) {
 // their offsets.
 constexpr void CutAt(const ColumnLine& line, int column) {
   if (column >= 0 && column < line.length) line.text[column] = '\0';
+}
+
+// The number right-aligned on column, which may reach to its left: it
+// starts behind the nearest blank at or before column, and no further left
+// than firstColumn. Past the line's end nothing is a blank, so a short line
+// is searched from its end.
+constexpr int64_t RightAlignedNumber(const ColumnLine& line, int column, int firstColumn) {
+  int start = column < line.length ? column + 1 : line.length;
+  while (start > firstColumn && line.text[start - 1] != ' ') --start;
+  return ScanInt64(line.text + start);
 }
 
 }  // namespace qorda

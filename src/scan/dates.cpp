@@ -1,5 +1,8 @@
 #include "scan/dates.h"
 
+#include <cstring>
+
+#include "scan/fast_readers.h"
 #include "scan/text.h"
 
 namespace qorda {
@@ -29,6 +32,7 @@ struct NumericFields {
   int second;
   int third;
   bool secondIsMonthName;
+  bool operator==(const NumericFields&) const = default;
 };
 
 // 99/99/99 and 9999/99/99 ('-' as well), the shapes nearly every server
@@ -46,20 +50,30 @@ bool ReadUsualNumericDate(const char* text, NumericFields& fields) {
       !IsDateSeparator(rest[3]) || !IsDigit(rest[4]) || !IsDigit(rest[5]) || IsDigit(rest[6])) {
     return false;
   }
-  fields = {DigitsValue(text, firstDigits), DigitsValue(rest + 1, 2), DigitsValue(rest + 4, 2),
-            false};
+  fields = {DigitsValueIn(text, firstDigits), DigitsValueIn(rest + 1, 2),
+            DigitsValueIn(rest + 4, 2), false};
   return true;
 }
 
-NumericFields ReadNumericDate(const char* text) {
+// Any numeric date: the fields found by their separators.
+NumericFields WalkNumericDate(const char* text) {
   NumericFields fields;
-  if (ReadUsualNumericDate(text, fields)) return fields;
   const char* second = NextDateField(text);
   const char* third = second == nullptr ? nullptr : NextDateField(second);
   fields.secondIsMonthName = second != nullptr && !IsDigit(*second);
   fields.first = FieldValue(text);
   fields.second = fields.secondIsMonthName ? MonthFromName(second) : FieldValue(second);
   fields.third = FieldValue(third);
+  return fields;
+}
+
+NumericFields ReadNumericDate(const char* text) {
+  NumericFields fields;
+  if (!ReadUsualNumericDate(text, fields)) return WalkNumericDate(text);
+  if constexpr (kCheckFastReaders) {
+    ExpectSameReading(fields == WalkNumericDate(text), "ReadUsualNumericDate", text,
+                      static_cast<int>(std::strlen(text)));
+  }
   return fields;
 }
 
@@ -112,13 +126,8 @@ void ParseDate(ListingEntry& entry, const char* text, uint32_t order) {
     }
   }
 
-  if (complete) {
-    if (year < 50 && month != 0 && day != 0) {
-      year += 2000;
-    } else if (year >= 1 && year <= 1899) {
-      year += 1900;
-    }
-  }
+  // Completed before it is checked: '1899' becomes 3799, which no record holds.
+  if (complete) year = CompleteTwoDigitYear(year, month, day);
   if (year > 2099 || month > 12 || day > 31) year = month = day = 0;
   entry.year = static_cast<uint16_t>(year);
   entry.month = static_cast<uint8_t>(month);
@@ -139,7 +148,7 @@ void ParseTimeOfDay(ListingEntry& entry, const char* text) {
   entry.hour = static_cast<uint8_t>(hour);
 }
 
-int MonthFromLetters(const char* text) {
+int MonthFromLettersLenient(const char* text) {
   if (text == nullptr) return 0;
   char first = ToUpper(CharAt(text, 0));
   char second = ToUpper(CharAt(text, 1));

@@ -49,12 +49,12 @@ const char* NthWord(const char* text, int n) {
   std::size_t length = std::strlen(text);
   int wanted = n - 1;
   while (wanted > kBatch) {
-    if (FindWordStarts(text, length, starts, kBatch) < kBatch) return nullptr;
+    if (FindWordStartsIn(text, length, starts, kBatch) < kBatch) return nullptr;
     length -= static_cast<std::size_t>(starts[kBatch - 1] - text);
     text = starts[kBatch - 1];
     wanted -= kBatch;
   }
-  return FindWordStarts(text, length, starts, wanted) == wanted ? starts[wanted - 1] : nullptr;
+  return FindWordStartsIn(text, length, starts, wanted) == wanted ? starts[wanted - 1] : nullptr;
 }
 
 char* LastWord(char* text) {
@@ -64,8 +64,14 @@ char* LastWord(char* text) {
   char* found = std::strrchr(text, ' ');
   if (found == nullptr) found = std::strrchr(text, '\t');
   if (found == nullptr) return text;
-  while (*found == ' ' || *found == '\t') ++found;
+  while (IsBlankOrTab(*found)) ++found;
   return found;
+}
+
+char* CutBeforeLastWord(char* text) {
+  char* word = LastWord(text);
+  if (word != text) word[-1] = '\0';
+  return word;
 }
 
 bool IsDirMarker(const char* text) {
@@ -103,9 +109,18 @@ int CopyName(ListingEntry& entry, const char* text) {
   return static_cast<int>(length);
 }
 
+std::size_t UnescapeBlanks(char* name, std::size_t length) {
+  while (char* escape = FindText(name, "%20")) {
+    *escape = ' ';
+    std::memmove(escape + 1, escape + 3, std::strlen(escape + 3) + 1);
+    length -= 2;
+  }
+  return length;
+}
+
 }  // namespace qorda
 
 extern "C" int32_t QORDA_CALL Strip(char* text) {
   if (text == nullptr) return 0;
-  return qorda::StripKnownLength(text, std::strlen(text));
+  return qorda::StripIn(text, std::strlen(text));
 }

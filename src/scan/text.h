@@ -1,6 +1,37 @@
 // Byte-exact character tests, bounded reads and the word scanners every
-// listing parser is built from. Texts are zero-terminated 8-bit strings in
-// the caller's code page; only the ASCII letters A to Z are ever case-folded.
+// listing parser is built from. Only the ASCII letters A to Z are ever
+// case-folded.
+//
+// Bounds. A helper whose name ends in "In" reads only inside the range it
+// is given (from, end, or text and a length) and needs no terminator: it
+// serves the caller's line on a route that reads in place, and a copy that
+// has been cut. Every other helper reads a zero-terminated text and never
+// steps over its terminator. Fixed-column reads that outlive a cut are in
+// scan/columns.h, byte-parallel tests in scan/bytes.h.
+//
+//   helper                  stops at                       cost
+//   CharAt, TextAt          terminator or pos              walks pos bytes; strnlen from 9 on
+//   StartsWith(NoCase)      terminator or the prefix's end the prefix
+//   NthWord                 terminator                     strlen, then the words up to n
+//   LastWord                terminator (trims first)       strlen and strrchr
+//   CutBeforeLastWord       terminator                     LastWord
+//   FindText                terminator                     strchr, or strstr for a longer pattern
+//   FindNear                terminator                     a byte walk: for a byte a few places on
+//   IsDirMarker             terminator                     one pass for "d" and "D"
+//   MonthFromName           terminator, 3 bytes            17 compares at most
+//   ScanInt, ScanInt64      terminator, first non-digit    the digits
+//   CopyName                terminator, 511 bytes          strnlen and memcpy
+//   UnescapeBlanks          terminator                     strstr and a move per "%20"
+//   FindEitherIn, FindByteIn  end                          16 (SSE2) or 8 bytes a step
+//   SkipBlanksIn            end                            16 (SSE2) or 8 bytes a step
+//   FindTextIn              length                         16 candidates a step (SSE2)
+//   FindWordStartsIn        length, count words            64 bytes a mask
+//   ScanInt64In             end, first non-digit           the digits
+//   MatchesShapeIn          available, the shape's length  one or two words
+//   DigitsValueIn           count (digits checked)         count
+//   TrimmedLengthIn         length, backwards              the trailing blanks
+//   StripIn                 length; writes at the new end  TrimmedLengthIn
+//   CopyNameIn              length, 511 bytes              memmove
 #pragma once
 
 #include <bit>
@@ -9,13 +40,12 @@
 #include <cstring>
 #include <type_traits>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "qordahosts.h"
+#include "scan/bytes.h"
 
 namespace qorda {
+
+// ---- Characters -----------------------------------------------------------
 
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -42,12 +72,18 @@ constexpr char ToUpper(char c) {
 constexpr bool IsSpace(char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
 }
+// What separates the columns of the dialects that pad with tabs too.
+constexpr bool IsBlankOrTab(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // The end of a word: a blank or the terminator. c | 0x20 is 0x20 for
 // exactly these two bytes, so word scans test each byte once.
 constexpr bool EndsWord(char c) {
   return (static_cast<unsigned char>(c) | 0x20) == 0x20;
 }
+
+// ---- Terminated texts -------------------------------------------------------
 
 // How far the text reaches up to pos: pos, or its length when it ends
 // first. Fixed-column dialects read columns 30 to 70 of every line, so past
@@ -61,9 +97,9 @@ constexpr int ReachUpTo(const char* text, int pos) {
   return i;
 }
 
-// The character at pos, or '\0' when the text ends before pos. Parsers cut
-// the decoder's copy in place, so the terminator is the only reliable end;
-// these reads never step over it.
+// The character at pos, or '\0' when the text ends before pos. For a byte
+// a few places into a word; a column of a line whose length is known is
+// read with ColumnChar instead, which need not walk to it.
 constexpr char CharAt(const char* text, int pos) {
   if (text == nullptr || pos < 0) return '\0';
   return ReachUpTo(text, pos) == pos ? text[pos] : '\0';
@@ -105,6 +141,11 @@ inline char* NthWord(char* text, int n) {
 // blank, its last tab). Never null for a non-null text.
 char* LastWord(char* text);
 
+// LastWord, with the text cut in front of it, so that the columns before a
+// name can be read on their own. The text is the empty text when the last
+// word is its only one.
+char* CutBeforeLastWord(char* text);
+
 // First occurrence of pattern (case-sensitive), or null. Inline, so that
 // the one-character patterns most parsers search for go to strchr, which
 // costs a fraction of strstr's setup.
@@ -127,54 +168,36 @@ constexpr const char* FindNear(const char* text, char c) {
   return nullptr;
 }
 
-// Eight bytes of a text, as they lie in memory.
-inline uint64_t LoadEight(const char* bytes) {
-  uint64_t value;
-  std::memcpy(&value, bytes, sizeof value);
-  return value;
-}
+// Whether the text holds one of the directory markers "<DIR>", " dir ", ...
+bool IsDirMarker(const char* text);
 
-// The high bit of each byte of bytes (eight text bytes as loaded on a
-// little-endian machine) that is c, and no other bit: no carry crosses a
-// byte. The first match is countr_zero(result) / 8 bytes in.
-constexpr uint64_t ByteMatches(uint64_t bytes, char c) {
-  constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7Full;
-  const uint64_t x = bytes ^ (0x0101010101010101ull * static_cast<unsigned char>(c));
-  return ~(((x & kLow) + kLow) | x) & 0x8080808080808080ull;
-}
+// Month 1 to 12 named by the first three characters, or 0.
+int MonthFromName(const char* text);
 
-#if defined(__SSE2__)
-// One bit per byte of the sixteen at bytes, set where the byte is c: the
-// 16-byte scans below and the parsers' own are built from it.
-inline unsigned SixteenMatches(const char* bytes, char c) {
-  const __m128i loaded = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
-  return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(loaded, _mm_set1_epi8(c))));
-}
-#endif
+// ---- Ranges -------------------------------------------------------------------
 
 // The first byte from from on, before end, that is a or b; end when there
-// is none. Every byte up to end must be readable. Sixteen bytes are tested
-// at a time with SSE2, eight without: the fields it is used for are a few
-// bytes long, where a library call costs more than the search.
-inline const char* FindEither(const char* from, const char* end, char a, char b) {
-#if defined(__SSE2__)
-  if (end - from >= 16) {
-    for (; end - from >= 16; from += 16) {
-      const unsigned found = SixteenMatches(from, a) | SixteenMatches(from, b);
-      if (found != 0) return from + std::countr_zero(found);
+// is none. Every byte up to end must be readable. The fields it is used for
+// are a few bytes long, where a library call costs more than the search.
+inline const char* FindEitherIn(const char* from, const char* end, char a, char b) {
+  if constexpr (kVectorCompares) {
+    if (end - from >= 16) {
+      for (; end - from >= 16; from += 16) {
+        const unsigned found = SixteenMatches(from, a) | SixteenMatches(from, b);
+        if (found != 0) return from + std::countr_zero(found);
+      }
+      if (from == end) return end;
+      // The rest lies in the sixteen bytes that end at end; the bits of
+      // those already tested are shifted out.
+      const char* last = end - 16;
+      const unsigned found = (SixteenMatches(last, a) | SixteenMatches(last, b)) >> (from - last);
+      return found != 0 ? from + std::countr_zero(found) : end;
     }
-    if (from == end) return end;
-    // The rest lies in the sixteen bytes that end at end; the bits of those
-    // already tested are shifted out.
-    const char* last = end - 16;
-    const unsigned found = (SixteenMatches(last, a) | SixteenMatches(last, b)) >> (from - last);
-    return found != 0 ? from + std::countr_zero(found) : end;
   }
-#endif
-  if constexpr (std::endian::native == std::endian::little) {
+  if constexpr (kLittleEndian) {
     for (; end - from >= 8; from += 8) {
       const uint64_t bytes = LoadEight(from);
-      const uint64_t found = ByteMatches(bytes, a) | ByteMatches(bytes, b);
+      const uint64_t found = BytesEqual(bytes, a) | BytesEqual(bytes, b);
       if (found != 0) return from + (std::countr_zero(found) >> 3);
     }
   }
@@ -185,24 +208,24 @@ inline const char* FindEither(const char* from, const char* end, char a, char b)
 }
 
 // The first c from from on, before end; end when there is none.
-inline const char* FindByte(const char* from, const char* end, char c) {
-  return FindEither(from, end, c, c);  // the twin tests fold into one
+inline const char* FindByteIn(const char* from, const char* end, char c) {
+  return FindEitherIn(from, end, c, c);  // the twin tests fold into one
 }
 
 // The first byte from from on, before end, that is not a blank; end when
 // there is none. Every byte up to end must be readable. Columns padded
-// with blanks are skipped sixteen bytes at a time with SSE2, eight without.
-inline const char* SkipBlanks(const char* from, const char* end) {
-#if defined(__SSE2__)
-  for (; end - from >= 16; from += 16) {
-    const unsigned blanks = SixteenMatches(from, ' ');
-    if (blanks != 0xFFFF) return from + std::countr_zero(~blanks);
+// with blanks are skipped many bytes at a time.
+inline const char* SkipBlanksIn(const char* from, const char* end) {
+  if constexpr (kVectorCompares) {
+    for (; end - from >= 16; from += 16) {
+      const unsigned blanks = SixteenMatches(from, ' ');
+      if (blanks != 0xFFFF) return from + std::countr_zero(~blanks);
+    }
   }
-#endif
-  if constexpr (std::endian::native == std::endian::little) {
+  if constexpr (kLittleEndian) {
     for (; end - from >= 8; from += 8) {
       // Non-zero exactly in the bytes that are not blanks.
-      const uint64_t differs = LoadEight(from) ^ 0x2020202020202020ull;
+      const uint64_t differs = LoadEight(from) ^ EveryByte(' ');
       if (differs != 0) return from + (std::countr_zero(differs) >> 3);
     }
   }
@@ -213,26 +236,28 @@ inline const char* SkipBlanks(const char* from, const char* end) {
 // FindText in the first length bytes of text, which hold no terminator: for
 // a line searched for several markers, whose length is known. The places
 // where the pattern's first two bytes both match are found sixteen at a
-// time with SSE2, which costs less than strstr's setup on a short line.
+// time, which costs less than strstr's setup on a short line.
 inline const char* FindTextIn(const char* text, std::size_t length, const char* pattern) {
   const std::size_t patternLength = std::strlen(pattern);  // folded for a literal
   if (patternLength == 0) return text;
   if (patternLength > length) return nullptr;
   const std::size_t lastStart = length - patternLength;
   std::size_t at = 0;
-#if defined(__SSE2__)
-  if (patternLength >= 2) {
-    for (; at + 17 <= length; at += 16) {
-      unsigned candidates =
-          SixteenMatches(text + at, pattern[0]) & SixteenMatches(text + at + 1, pattern[1]);
-      for (; candidates != 0; candidates &= candidates - 1) {
-        const std::size_t start = at + static_cast<std::size_t>(std::countr_zero(candidates));
-        if (start > lastStart) return nullptr;
-        if (std::memcmp(text + start + 2, pattern + 2, patternLength - 2) == 0) return text + start;
+  if constexpr (kVectorCompares) {
+    if (patternLength >= 2) {
+      for (; at + 17 <= length; at += 16) {
+        unsigned candidates =
+            SixteenMatches(text + at, pattern[0]) & SixteenMatches(text + at + 1, pattern[1]);
+        for (; candidates != 0; candidates &= candidates - 1) {
+          const std::size_t start = at + static_cast<std::size_t>(std::countr_zero(candidates));
+          if (start > lastStart) return nullptr;
+          if (std::memcmp(text + start + 2, pattern + 2, patternLength - 2) == 0) {
+            return text + start;
+          }
+        }
       }
     }
   }
-#endif
   for (; at <= lastStart; ++at) {
     if (text[at] == pattern[0] && std::memcmp(text + at, pattern, patternLength) == 0) {
       return text + at;
@@ -241,8 +266,41 @@ inline const char* FindTextIn(const char* text, std::size_t length, const char* 
   return nullptr;
 }
 
-// Whether the text holds one of the directory markers "<DIR>", " dir ", ...
-bool IsDirMarker(const char* text);
+// The starts of words 2 to count + 1 of text, whose length is given, in
+// order, into starts; returns how many the text has, at most count. Word 1
+// is the text itself; every later word begins where a blank is followed by
+// anything but a blank or the end (a tab is part of a word). Inline, so that
+// a parser asking for a fixed number of words gets a loop made for it.
+inline int FindWordStartsIn(const char* text, std::size_t length, const char** starts, int count) {
+  if (text == nullptr || count <= 0) return 0;
+  // A block of 64 bytes becomes one mask of the bytes that start a word: a
+  // non-blank after a blank. Building it has no branch that depends on the
+  // text, and taking the starts from it runs once per word wanted, so the
+  // padded columns of a listing leave nothing to mispredict.
+  int found = 0;
+  uint64_t blankBefore = 0;  // byte 0 starts word 1, never a later one
+  for (std::size_t block = 0; block < length && found < count; block += 64) {
+    const std::size_t end = length - block < 64 ? length : block + 64;
+    uint64_t nonBlank = 0;
+    std::size_t at = block;
+    if constexpr (kVectorCompares) {
+      for (; at + 16 <= end; at += 16) {
+        nonBlank |= uint64_t{~SixteenMatches(text + at, ' ') & 0xFFFFu} << (at - block);
+      }
+    }
+    for (; at + 8 <= end; at += 8) nonBlank |= NonBlankBits(text + at) << (at - block);
+    for (; at < end; ++at) nonBlank |= uint64_t{text[at] != ' '} << (at - block);
+    const uint64_t blank = ~nonBlank;  // bytes past the end count as blanks
+    uint64_t wordStarts = nonBlank & (blank << 1 | blankBefore);
+    blankBefore = blank >> 63;
+    for (; wordStarts != 0 && found < count; wordStarts &= wordStarts - 1) {
+      starts[found++] = text + block + std::countr_zero(wordStarts);
+    }
+  }
+  return found;
+}
+
+// ---- Numbers --------------------------------------------------------------------
 
 // Decimal readers: blanks and white space skipped, optional sign, digits up
 // to the first non-digit, 0 when there are none. Overflow wraps. Inline, as
@@ -276,6 +334,13 @@ constexpr int64_t ScanInt64In(const char* text, const char* end) {
   return static_cast<int64_t>(negative ? uint64_t{0} - value : value);
 }
 
+// The value of the count digits at text, which the caller has checked.
+constexpr int DigitsValueIn(const char* text, int count) {
+  int value = 0;
+  for (int i = 0; i < count; ++i) value = value * 10 + (text[i] - '0');
+  return value;
+}
+
 // A fixed-format column's shape: a '9' stands for any digit, every other
 // byte for itself. Built at compile time from the literal, as masks over
 // eight-byte words, so that a column of up to 16 bytes is tested in a few
@@ -303,22 +368,17 @@ struct Shape {
 };
 
 // Whether text, of which available bytes can be read, begins with shape.
-// Fast paths for the fixed-format columns most servers write test their
-// shape with it, then read the digits with DigitsValue.
-inline bool MatchesShape(const char* text, std::size_t available, const Shape& shape) {
+// The fast readers of the fixed-format columns most servers write test
+// their shape with it, then read the digits with DigitsValueIn.
+inline bool MatchesShapeIn(const char* text, std::size_t available, const Shape& shape) {
   if (available < shape.length) return false;
   const std::size_t words = shape.length > 8 ? 2 : 1;
-  if (std::endian::native == std::endian::little && available >= 8 * words) {
-    constexpr uint64_t kHigh = 0xF0F0F0F0F0F0F0F0ull, kLow = 0x0F0F0F0F0F0F0F0Full;
+  if (kLittleEndian && available >= 8 * words) {
     uint64_t wrong = 0;
     for (std::size_t w = 0; w < words; ++w) {
       const uint64_t bytes = LoadEight(text + 8 * w);
       wrong |= (bytes ^ shape.literal[w]) & shape.literalMask[w];
-      // A digit is 0x30 to 0x39: high nibble 3, and a low nibble that
-      // does not carry when 6 is added. No sum crosses its byte.
-      const uint64_t notDigit = ((bytes & kHigh) ^ 0x3030303030303030ull) |
-                                (((bytes & kLow) + 0x0606060606060606ull) & kHigh);
-      wrong |= notDigit & shape.digitMask[w];
+      wrong |= NonDigitBytes(bytes) & shape.digitMask[w];
     }
     return wrong == 0;
   }
@@ -333,28 +393,33 @@ inline bool MatchesShape(const char* text, std::size_t available, const Shape& s
   return true;
 }
 
-// The value of the count digits at text, which the caller has checked.
-constexpr int DigitsValue(const char* text, int count) {
-  int value = 0;
-  for (int i = 0; i < count; ++i) value = value * 10 + (text[i] - '0');
-  return value;
+// Sizes counted in 512-byte blocks; a fuzzed count wraps instead of
+// overflowing.
+constexpr int64_t BlocksToBytes(int64_t blocks) {
+  return static_cast<int64_t>(static_cast<uint64_t>(blocks) << 9);
 }
 
-// Month 1 to 12 named by the first three characters, or 0.
-int MonthFromName(const char* text);
+// The product of two count columns (records and their length, tracks and
+// their size); one beyond 64 bits wraps instead of overflowing.
+constexpr int64_t WrappingProduct(int64_t left, int64_t right) {
+  return static_cast<int64_t>(static_cast<uint64_t>(left) * static_cast<uint64_t>(right));
+}
+
+// ---- Line ends and names -----------------------------------------------------------
 
 // The length of the first length bytes of text without their trailing CR,
 // LF, blanks and tabs. Inline, as every decoded line passes through it.
-inline std::size_t TrimmedLength(const char* text, std::size_t length) {
+inline std::size_t TrimmedLengthIn(const char* text, std::size_t length) {
   auto isTrailingSpace = [](char c) { return c == '\n' || c == '\r' || c == ' ' || c == '\t'; };
   while (length > 0 && isTrailingSpace(text[length - 1])) --length;
   return length;
 }
 
 // Strip for a text whose length is known: cuts the trailing white space in
-// place and returns the new length.
-inline int32_t StripKnownLength(char* text, std::size_t length) {
-  length = TrimmedLength(text, length);
+// place, writing a terminator at the new end (at length itself when nothing
+// is cut), and returns the new length.
+inline int32_t StripIn(char* text, std::size_t length) {
+  length = TrimmedLengthIn(text, length);
   text[length] = '\0';
   return static_cast<int32_t>(length);
 }
@@ -370,7 +435,7 @@ int CopyName(ListingEntry& entry, const char* text);
 // The same for a text whose length is known: it must hold no terminator
 // before it. Returns the name's length, which parsers report to the
 // decoder so that it need not measure the name it has just written.
-inline int CopyName(ListingEntry& entry, const char* text, std::size_t length) {
+inline int CopyNameIn(ListingEntry& entry, const char* text, std::size_t length) {
   if (length > kMaxNameLength) length = kMaxNameLength;
   // memmove, not memcpy: GCC expands a memcpy whose length it can bound
   // into rep movsq, several times slower for a name of a few dozen bytes
@@ -386,56 +451,9 @@ inline int NameLength(const ListingEntry& entry) {
   return static_cast<int>(std::strlen(entry.name));
 }
 
-// One bit per byte of the eight at bytes, set where the byte is not a blank.
-inline uint64_t NonBlankBits(const char* bytes) {
-  if constexpr (std::endian::native == std::endian::little) {
-    // The high bit of each byte of highBits is set exactly where that byte
-    // is not a blank (no carry crosses a byte); one multiplication then
-    // gathers the eight high bits into the top byte, in order.
-    const uint64_t blankIsZero = LoadEight(bytes) ^ 0x2020202020202020ull;
-    const uint64_t low = 0x7F7F7F7F7F7F7F7Full;
-    const uint64_t highBits = (((blankIsZero & low) + low) | blankIsZero) & 0x8080808080808080ull;
-    return ((highBits >> 7) * 0x0102040810204080ull) >> 56;
-  } else {
-    uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i) bits |= uint64_t{bytes[i] != ' '} << i;
-    return bits;
-  }
-}
-
-// The starts of words 2 to count + 1 of text, whose length is given, in
-// order, into starts; returns how many the text has, at most count. Word 1
-// is the text itself; every later word begins where a blank is followed by
-// anything but a blank or the end (a tab is part of a word). Inline, so that
-// a parser asking for a fixed number of words gets a loop made for it.
-inline int FindWordStarts(const char* text, std::size_t length, const char** starts, int count) {
-  if (text == nullptr || count <= 0) return 0;
-  // A block of 64 bytes becomes one mask of the bytes that start a word: a
-  // non-blank after a blank. Building it has no branch that depends on the
-  // text, and taking the starts from it runs once per word wanted, so the
-  // padded columns of a listing leave nothing to mispredict.
-  int found = 0;
-  uint64_t blankBefore = 0;  // byte 0 starts word 1, never a later one
-  for (std::size_t block = 0; block < length && found < count; block += 64) {
-    const std::size_t end = length - block < 64 ? length : block + 64;
-    uint64_t nonBlank = 0;
-    std::size_t at = block;
-#if defined(__SSE2__)
-    // Sixteen bytes per compare where the target has them (every x86-64).
-    for (; at + 16 <= end; at += 16) {
-      nonBlank |= uint64_t{~SixteenMatches(text + at, ' ') & 0xFFFFu} << (at - block);
-    }
-#endif
-    for (; at + 8 <= end; at += 8) nonBlank |= NonBlankBits(text + at) << (at - block);
-    for (; at < end; ++at) nonBlank |= uint64_t{text[at] != ' '} << (at - block);
-    const uint64_t blank = ~nonBlank;  // bytes past the end count as blanks
-    uint64_t wordStarts = nonBlank & (blank << 1 | blankBefore);
-    blankBefore = blank >> 63;
-    for (; wordStarts != 0 && found < count; wordStarts &= wordStarts - 1) {
-      starts[found++] = text + block + std::countr_zero(wordStarts);
-    }
-  }
-  return found;
-}
+// 'my%20file.txt' is 'my file.txt': servers that end a name at a blank
+// encode the blanks inside it. Unescapes the name of the given length in
+// place and returns its new length.
+std::size_t UnescapeBlanks(char* name, std::size_t length);
 
 }  // namespace qorda

@@ -8,12 +8,14 @@
 
 #include "platform/clock.h"
 #include "qordahosts.h"
+#include "scan/fast_readers.h"
 #include "scan/text.h"
 
 namespace qorda {
 namespace {
 
-char* SkipWord(char* text) {
+// The blank or terminator that ends the word at text.
+const char* EndOfWord(const char* text) {
   while (!EndsWord(*text)) ++text;
   return text;
 }
@@ -22,8 +24,8 @@ char* SkipWord(char* text) {
 // hold a '>', so finding each beats a substring search.
 char* FindLinkArrow(char* name, std::size_t length) {
   const char* const end = name + length;
-  for (const char* head = FindByte(name, end, '>'); head != end;
-       head = FindByte(head + 1, end, '>')) {
+  for (const char* head = FindByteIn(name, end, '>'); head != end;
+       head = FindByteIn(head + 1, end, '>')) {
     if (head - name >= 2 && head[-1] == '-' && head[-2] == ' ') return name + (head - 2 - name);
   }
   return nullptr;
@@ -63,8 +65,8 @@ void InferYear(ListingEntry& entry) {
 
 void ReadUsualTimeOfDay(ListingEntry& entry, const char* word) {
   InferYear(entry);
-  entry.hour = static_cast<uint8_t>(DigitsValue(word, 2));
-  entry.minute = static_cast<uint8_t>(DigitsValue(word + 3, 2));
+  entry.hour = static_cast<uint8_t>(DigitsValueIn(word, 2));
+  entry.minute = static_cast<uint8_t>(DigitsValueIn(word + 3, 2));
 }
 
 void ReadTimeOfDay(ListingEntry& entry, const char* word) {
@@ -74,25 +76,6 @@ void ReadTimeOfDay(ListingEntry& entry, const char* word) {
   // The colon (or dot) the caller found lies inside the word, so the
   // minutes start at most one past it.
   entry.minute = static_cast<uint8_t>(ScanInt(word + (twoDigitHour ? 3 : 2)));
-}
-
-// NetWare v4 writes a year column of its own and a 12-hour clock with the
-// am/pm mark as a separate word.
-void ReadNetWareDate(ListingEntry& entry, const char* line, int yearWord, int timeWord) {
-  if (const char* yearText = NthWord(line, yearWord)) {
-    entry.year = static_cast<uint16_t>(ScanInt(yearText));
-  }
-  const char* clock = NthWord(line, timeWord);
-  if (clock == nullptr) return;
-  if (CharAt(clock, 2) == ':') {
-    entry.hour = static_cast<uint8_t>(ScanInt(clock));
-    entry.minute = static_cast<uint8_t>(ScanInt(TextAt(clock, 3)));
-  } else if (CharAt(clock, 1) == ':') {
-    entry.hour = static_cast<uint8_t>(ScanInt(clock));
-    entry.minute = static_cast<uint8_t>(ScanInt(TextAt(clock, 2)));
-  }
-  const char* meridiem = NthWord(line, timeWord + 1);
-  if (meridiem != nullptr && ToLower(*meridiem) == 'p' && entry.hour != 12) entry.hour += 12;
 }
 
 // The starts of words 1 to known, found in one pass: a long listing asks
@@ -116,7 +99,7 @@ WordStarts IndexWords(const char* line, std::size_t length, int upTo) {
   if (line == nullptr) return words;
   words.known = upTo < WordStarts::kMax ? upTo : WordStarts::kMax;
   words.starts[1] = line;
-  for (int n = 2 + FindWordStarts(line, length, words.starts + 2, words.known - 1);
+  for (int n = 2 + FindWordStartsIn(line, length, words.starts + 2, words.known - 1);
        n <= words.known; ++n) {
     words.starts[n] = nullptr;
   }
@@ -147,7 +130,11 @@ int ReadDay(const char* text) {
     // text[2] is read only when text[1] is a digit, so not the terminator.
     if (!IsDigit(text[1 + twoDigits])) {
       const int first = text[0] - '0';
-      return twoDigits ? first * 10 + (text[1] - '0') : first;
+      const int day = twoDigits ? first * 10 + (text[1] - '0') : first;
+      if constexpr (kCheckFastReaders) {
+        ExpectSameReading(day == ScanInt(text), "ReadDay", text, 2 + twoDigits);
+      }
+      return day;
     }
   }
   return ScanInt(text);
@@ -157,18 +144,40 @@ int Largest(int a, int b) {
   return a > b ? a : b;
 }
 
-int LargestWord(int monthWord, int dayWord, int timeWord, int sizeWord) {
-  return Largest(Largest(monthWord, dayWord), Largest(timeWord, sizeWord));
+int LargestWord(const UnixColumns& columns) {
+  return Largest(Largest(columns.month, columns.day), Largest(columns.timeOrYear, columns.size));
+}
+
+// "12:30" (the year then from the clock), or a year, from the column's word.
+[[gnu::always_inline]] inline void ReadTimeOrYear(ListingEntry& entry, const char* dateColumn,
+                                                  const char* lineEnd) {
+  // "12:30", as nearly every server writes it: read in place. A digit
+  // after the minutes would be read with them, so it takes the general way.
+  const auto available = static_cast<std::size_t>(lineEnd - dateColumn);
+  if (MatchesShapeIn(dateColumn, available, "99:99") && !IsDigit(dateColumn[5])) {
+    if constexpr (kCheckFastReaders) {
+      ListingEntry general = entry;
+      ReadTimeOfDay(general, dateColumn);
+      ReadUsualTimeOfDay(entry, dateColumn);
+      ExpectSameReading(std::memcmp(&general, &entry, sizeof entry) == 0, "ReadUsualTimeOfDay",
+                        dateColumn, 5);
+      return;
+    }
+    ReadUsualTimeOfDay(entry, dateColumn);
+  } else if (IsTimeOfDay(dateColumn)) {
+    ReadTimeOfDay(entry, dateColumn);
+  } else {
+    entry.year = static_cast<uint16_t>(ScanInt(dateColumn));
+    entry.flags |= FLAG_NO_TIME;
+  }
 }
 
 // Inlined into each caller, where the column numbers are constants: the
 // word lookups then fold to plain loads.
 [[gnu::always_inline]] inline void ReadColumns(ListingEntry& entry, const WordStarts& words,
-                                               int yearWord, int monthWord, int dayWord,
-                                               int timeWord, int sizeWord, int32_t hostTypeId) {
-  const char* line = words.line;
-  const char* monthText = WordAt(words, monthWord);
-  const char* dayText = WordAt(words, dayWord);
+                                               const UnixColumns& columns) {
+  const char* monthText = WordAt(words, columns.month);
+  const char* dayText = WordAt(words, columns.day);
   if (monthText != nullptr) entry.month = static_cast<uint8_t>(MonthFromName(monthText));
   if (dayText != nullptr) entry.day = static_cast<uint8_t>(ReadDay(dayText));
   // '12 Jan 12:30': day before month.
@@ -177,27 +186,56 @@ int LargestWord(int monthWord, int dayWord, int timeWord, int sizeWord) {
     if (monthText != nullptr) entry.day = static_cast<uint8_t>(ScanInt(monthText));
   }
 
-  if (hostTypeId == HOST_NETWARE_V4) {
-    ReadNetWareDate(entry, line, yearWord, timeWord);
-  } else if (const char* dateColumn = WordAt(words, timeWord)) {
-    // "12:30", as nearly every server writes it: read in place. A digit
-    // after the minutes would be read with them, so it takes the general way.
-    const auto available = static_cast<std::size_t>(words.end - dateColumn);
-    if (MatchesShape(dateColumn, available, "99:99") && !IsDigit(dateColumn[5])) {
-      ReadUsualTimeOfDay(entry, dateColumn);
-    } else if (IsTimeOfDay(dateColumn)) {
-      ReadTimeOfDay(entry, dateColumn);
-    } else {
-      entry.year = static_cast<uint16_t>(ScanInt(dateColumn));
-      entry.flags |= FLAG_NO_TIME;
+  if (columns.timeOrYear != 0) {
+    if (const char* dateColumn = WordAt(words, columns.timeOrYear)) {
+      ReadTimeOrYear(entry, dateColumn, words.end);
     }
   }
 
-  const char* sizeText = WordAt(words, sizeWord);
+  const char* sizeText = WordAt(words, columns.size);
   entry.size = sizeText == nullptr ? 0 : ScanInt64(sizeText);
+}
 
-  if (entry.year < 50 && entry.month != 0 && entry.day != 0) entry.year += 2000;
-  if (entry.year >= 1 && entry.year <= 1899) entry.year += 1900;
+// The name's start found by walking over the day and the date column from
+// the start of the day word; null when there is no name.
+const char* WalkToUnixName(const char* dayText) {
+  const char* cursor = EndOfWord(dayText);
+  bool doubleSeparator = false;
+  if (cursor[0] == ' ' && cursor[1] == ' ') {
+    cursor += 2;
+    doubleSeparator = true;
+  } else if (cursor[0] == ' ') {
+    ++cursor;
+  }
+  const char* dateColumn = cursor;
+  cursor = EndOfWord(cursor);
+  long dateLength = cursor - dateColumn;
+
+  // The date column is right-aligned to five characters ('12:30', ' 2019'),
+  // so exactly one blank follows it; further blanks belong to the name.
+  if (doubleSeparator || dateLength > 4) return *cursor == '\0' ? cursor : cursor + 1;
+
+  // 'Jan 12 2019  name': an unaligned year, followed by two blanks.
+  const char* name;
+  if (cursor[0] == ' ' && cursor[1] == ' ') {
+    name = cursor + 2;
+  } else if (*cursor == '\0') {
+    return nullptr;
+  } else {
+    name = cursor + 1;
+  }
+  return *name == '\0' ? nullptr : name;
+}
+
+// The usual layout, one or two blanks after the day and one after the date
+// column, is settled by the word starts alone: whatever the date column
+// holds, the name is word 9. Null for any other layout.
+const char* UsualUnixName(const WordStarts& words) {
+  if (words.known < 9 || words.starts[9] == nullptr) return nullptr;
+  const char* dateColumn = words.starts[8];
+  const char* name = words.starts[9];
+  if ((dateColumn[-2] != ' ' || dateColumn[-3] != ' ') && name[-2] != ' ') return name;
+  return nullptr;
 }
 
 // Where the name begins, given words 1 to 8 of the line; null when there is
@@ -216,56 +254,26 @@ char* FindUnixNameIn(char* line, const WordStarts& words, int* extraWord) {
       }
     }
   }
-
-  // The usual layout, one or two blanks after the day and one after the
-  // date column, is settled by the word starts alone: whatever the date
-  // column holds, the name is word 9.
-  if (dayWord == 7 && words.known >= 9 && words.starts[9] != nullptr) {
-    const char* dateColumn = words.starts[8];
-    const char* name = words.starts[9];
-    if ((dateColumn[-2] != ' ' || dateColumn[-3] != ' ') && name[-2] != ' ') {
-      return line + (name - words.line);
+  const char* dayText = words.starts[dayWord];
+  const char* name = dayWord == 7 ? UsualUnixName(words) : nullptr;
+  if (name != nullptr) {
+    if constexpr (kCheckFastReaders) {
+      ExpectSameReading(WalkToUnixName(dayText) == name, "UsualUnixName", words.line,
+                        static_cast<int>(words.end - words.line));
     }
-  }
-
-  char* cursor = const_cast<char*>(words.starts[dayWord]);
-  if (cursor == nullptr) return nullptr;
-  cursor = SkipWord(cursor);
-  bool doubleSeparator = false;
-  if (cursor[0] == ' ' && cursor[1] == ' ') {
-    cursor += 2;
-    doubleSeparator = true;
-  } else if (cursor[0] == ' ') {
-    ++cursor;
-  }
-  char* dateColumn = cursor;
-  cursor = SkipWord(cursor);
-  long dateLength = cursor - dateColumn;
-
-  // The date column is right-aligned to five characters ('12:30', ' 2019'),
-  // so exactly one blank follows it; further blanks belong to the name.
-  if (doubleSeparator || dateLength > 4) return *cursor == '\0' ? cursor : cursor + 1;
-
-  // 'Jan 12 2019  name': an unaligned year, followed by two blanks.
-  char* name;
-  if (cursor[0] == ' ' && cursor[1] == ' ') {
-    name = cursor + 2;
-  } else if (*cursor == '\0') {
-    return nullptr;
   } else {
-    name = cursor + 1;
+    if (dayText == nullptr) return nullptr;
+    name = WalkToUnixName(dayText);
   }
-  return *name == '\0' ? nullptr : name;
+  return name == nullptr ? nullptr : line + (name - words.line);
 }
 
 }  // namespace
 
-void ParseUnixColumns(ListingEntry& entry, const char* line, int yearWord, int monthWord,
-                      int dayWord, int timeWord, int sizeWord, int32_t hostTypeId) {
+void ParseUnixColumns(ListingEntry& entry, const char* line, const UnixColumns& columns) {
   ReadColumns(entry,
-              IndexWords(line, line == nullptr ? 0 : std::strlen(line),
-                         LargestWord(monthWord, dayWord, timeWord, sizeWord)),
-              yearWord, monthWord, dayWord, timeWord, sizeWord, hostTypeId);
+              IndexWords(line, line == nullptr ? 0 : std::strlen(line), LargestWord(columns)),
+              columns);
 }
 
 char* FindUnixName(char* line, int* extraWord) {
@@ -274,7 +282,6 @@ char* FindUnixName(char* line, int* extraWord) {
 
 int ParseUnixLine(ListingEntry& entry, const LineInput& in) {
   char* const line = in.copy;
-  const int32_t hostTypeId = in.hostTypeId;
   if (StartsWithNoCase(line, "total")) return 0;
 
   // Words 1 to 9 in one pass (a device has one word more). Cutting the name
@@ -289,16 +296,18 @@ int ParseUnixLine(ListingEntry& entry, const LineInput& in) {
       name[-1] = '\0';
       std::size_t nameLength = ReadKindAndCutName(entry, line, name, words.end);
       KeepWordsBeforeCut(words, 8 + extra, name - 1);
-      ReadColumns(entry, words, 8 + extra, 6 + extra, 7 + extra, 8 + extra, 5 + extra, hostTypeId);
-      return CopyName(entry, name, nameLength);
+      ReadColumns(
+          entry, words,
+          {.size = 5 + extra, .month = 6 + extra, .day = 7 + extra, .timeOrYear = 8 + extra});
+      return CopyNameIn(entry, name, nameLength);
     }
   } else if (char* name = const_cast<char*>(words.starts[8]); name != nullptr && *name != '\0') {
     // No group column.
     name[-1] = '\0';
     std::size_t nameLength = ReadKindAndCutName(entry, line, name, words.end);
     words.known = 7;
-    ReadColumns(entry, words, 7, 5, 6, 7, 4, hostTypeId);
-    return CopyName(entry, name, nameLength);
+    ReadColumns(entry, words, {.size = 4, .month = 5, .day = 6, .timeOrYear = 7});
+    return CopyNameIn(entry, name, nameLength);
   }
 
   // Neither layout: the last word is the best guess at a name.

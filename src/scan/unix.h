@@ -14,11 +14,18 @@ namespace qorda {
 // '-rw-r--r--   1 owner    group        1234 Jan 12 12:30 file name.txt'.
 int ParseUnixLine(ListingEntry& entry, const LineInput& in);
 
-// Reads month, day, time of day or year, and size from the given word
-// numbers. yearWord is read only for NetWare v4, which writes its own year
-// column and a 12-hour clock.
-void ParseUnixColumns(ListingEntry& entry, const char* line, int yearWord, int monthWord,
-                      int dayWord, int timeWord, int sizeWord, int32_t hostTypeId);
+// The word numbers (1-based, as NthWord counts them) of the columns of a
+// Unix-like line; 0 for a column the line does not have.
+struct UnixColumns {
+  int size;
+  int month;
+  int day;
+  int timeOrYear;  // "12:30", whose year is inferred from the clock, or "2019"
+};
+
+// Reads size, month, day and time of day or year from the given columns:
+// ParseUnixColumns(entry, line, {.size = 5, .month = 6, .day = 7, .timeOrYear = 8}).
+void ParseUnixColumns(ListingEntry& entry, const char* line, const UnixColumns& columns);
 
 // Where the name begins, so that names with blanks survive whole; null when
 // the line ends before a name. *extraWord is 1 for a device entry whose size

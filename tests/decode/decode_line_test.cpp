@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
-#include <string>
 
-#include "qordahosts.h"
 #include "support/decode.h"
 
 extern "C" int HeaderOffsetsAsSeenFromC(void);
@@ -23,127 +22,75 @@ TEST(RecordLayout, FieldsSitAtTheirByteOffsets) {
   EXPECT_EQ(bytes[3], 3);                       // day
   EXPECT_EQ(bytes[4], 12);                      // hour
   EXPECT_EQ(bytes[5], 30);                      // minute
-  EXPECT_EQ(bytes[6], 0);                       // second
-  EXPECT_EQ(bytes[7], 0);                       // reserved
-  EXPECT_EQ(bytes[8], 1);                       // size, little-endian
-  EXPECT_EQ(bytes[12], 1);                      // size bit 32
+  EXPECT_EQ(bytes[6] | bytes[7], 0);            // second, reserved
+  EXPECT_EQ(bytes[8] | bytes[12] << 8, 0x101);  // size, little-endian: 2^32 + 1
   EXPECT_EQ(bytes[16] | bytes[17] << 8, 0751);  // mode
   EXPECT_EQ(bytes[18] | bytes[19] << 8, FLAG_MODE_VALID | FLAG_YEAR_INFERRED);  // flags
   EXPECT_EQ(bytes[20], KIND_UNSTATED);                                          // kind
   EXPECT_STREQ(reinterpret_cast<const char*>(bytes + 21), "a.out");
 }
 
-struct PermissionRow {
-  const char* line;
-  bool valid;
-  int mode;
-};
-
-TEST(PermissionTest, ReadsModeBitsWhateverTheHostType) {
-  const PermissionRow rows[] = {
-      {"drwxr-xr-x   2 user  group  512 Mar  3  2019 docs", true, 0755},
-      {"-rw-r--r-- more", true, 0644},
-      {"-rwsr-xr-x   1 root  root  512 Mar  3  2019 su", false, 0},   // s at position 3
-      {"drwxrwxrwt   2 root  root  512 Mar  3  2019 tmp", false, 0},  // t at position 9
-      {"-rwxr-Sr-x   1 root  root  512 Mar  3  2019 x", true, 0745},  // S adds nothing
-      {"-rwxrwxrwx", false, 0},                                       // exactly 10 characters
-      {"-rwxrwxrwx   \r\n", false, 0},                                // trailing blanks don't count
-      {"-rwxrwxrwx1", true, 0777},
-      {" drwxr-xr-x 2 user group 512 Mar 3 2019 docs", false, 0},  // shifted by a blank
-      {"x---------x", true, 0},
-      {"--w---x-wx more", true, 0213},  // single bits, each in its own place
-      {"-r-xw-r-wx more", true, 0503},  // a letter counts only where it belongs
-  };
-  const int hostTypes[] = {6010, HOST_IBM_MVS, HOST_PRIMOS, 17, 0};
-  for (const PermissionRow& row : rows) {
-    for (int hostType : hostTypes) {
-      Decoded decoded = Decode(row.line, hostType);
-      EXPECT_EQ(decoded.entry.flags & FLAG_MODE_VALID, row.valid ? FLAG_MODE_VALID : 0)
-          << row.line << " host " << hostType;
-      EXPECT_EQ(decoded.entry.mode, row.mode) << row.line << " host " << hostType;
-    }
-  }
+// Whatever the host type, before its parser: PRIMOS decodes nothing else.
+TEST(DecodeLine, ReadsPermissionBitsWhateverTheHostType) {
+  HostTypes{HOST_PRIMOS}.Expect({
+      {"a directory", "drwxr-xr-x   2 user  group  512 Mar  3  2019 docs", Expected{.mode = 0755}},
+      {"s at position 3", "-rwsr-xr-x more", Expected{.mode = kNoMode}},
+      {"t at position 9", "drwxrwxrwt more", Expected{.mode = kNoMode}},
+      {"10 characters", "-rwxrwxrwx   \r\n", Expected{.mode = kNoMode}},
+      {"11 characters", "-rwxrwxrwx1", Expected{.mode = 0777}},
+      {"single bits", "--w---x-wx more", Expected{.mode = 0213}},
+  });
 }
 
-TEST(DecodeLine, ClearsTheRecordAndDropsEmptyLines) {
-  const char* blankLines[] = {"", "   \t  ", "\r\n", " \t\r\n", "total 24"};
-  for (const char* line : blankLines) {
-    Decoded decoded = Decode(line, 6010);
-    EXPECT_EQ(decoded.result, 0) << '"' << line << '"';
-    ListingEntry zero{};
-    EXPECT_EQ(std::memcmp(&decoded.entry, &zero, sizeof zero), 0) << '"' << line << '"';
-  }
+TEST(DecodeLine, TrimsAndCutsTheLineInACopyOrInPlace) {
+  HostTypes{HOST_UNIX_STANDARD}.Expect({
+      {"blanks only", " \t\r\n", Expected{}},
+      {"cut at 511", std::string(300, 'a') + " " + std::string(299, 'b'),
+       Expected{.name = std::string(210, 'b').c_str()}},
+  });
+  HostTypes{HOST_MLSD}.Expect({
+      {"trimmed in place", "type=file;size=7; name \r\n",
+       Expected{.name = "name", .size = 7, .kind = kFile}},
+      {"cut at 511 in place", "type=file; " + std::string(600, 'n'),
+       Expected{.name = std::string(500, 'n').c_str(), .kind = kFile}},
+      {"a size cut short", std::string(502, 'x') + "=1;size=12345; n", Expected{.size = 1}},
+  });
 }
-
-TEST(DecodeLine, SeesOnlyTheFirst511Characters) {
-  // The name is the last word; a 600-character line is cut at 511, in the
-  // middle of its second word.
-  std::string line = std::string(300, 'a') + " " + std::string(299, 'b');
-  Decoded decoded = Decode(line, 6010);
-  EXPECT_EQ(decoded.result, 511 - 301);
-  EXPECT_EQ(std::string(decoded.entry.name), std::string(210, 'b'));
-}
-
-TEST(DecodeLine, ParsersReadingInPlaceSeeTheLineTrimmedAndCut) {
-  // No copy is made for them, so the trimming and the cut at 511 happen in
-  // the length they are given alone.
-  const std::string longName(600, 'n');
-  EXPECT_EQ(
-      Mismatch(Decode("type=file;size=7; name \r\n", HOST_MLSD), {"name", 7, 0, 0, 0, 0, 0, kFile}),
-      "");
-  Decoded cut = Decode("type=file; " + longName, HOST_MLSD);
-  EXPECT_EQ(std::string(cut.entry.name), longName.substr(0, 511 - 11));
-  // "size=12345" cut after its first digit, where more digits follow.
-  EXPECT_EQ(Mismatch(Decode(std::string(502, 'x') + "=1;size=12345; n", HOST_MLSD), {"", 1}), "");
-  Decoded mode = Decode("-rw-r--r--=1; n", HOST_MLSD);
-  const int modeBits = mode.entry.mode;  // the record is packed: copied out, not bound
-  EXPECT_EQ(modeBits, 0644);
-  EXPECT_NE(mode.entry.flags & FLAG_MODE_VALID, 0);
-}
-
-TEST(DecodeLine, UnknownIdsAndTableIndexesUseTheUnixParser) {
-  FixedClock clock(2026, 6);
-  const char* line = "-rw-r--r--   1 owner    group        1234 Jan 12 12:30 file name.txt";
-  for (int hostType : {0, 17, 72, 5994, 5996, 5999, 6000, 6010, 6073, -1, 100000}) {
-    Decoded decoded = Decode(line, hostType);
-    EXPECT_EQ(Mismatch(decoded, {"file name.txt", 1234, 2026, 1, 12, 12, 30, KIND_UNSTATED,
-                                 FLAG_YEAR_INFERRED}),
-              "")
-        << "host " << hostType;
-  }
-}
-
-struct DateRow {
-  int year, month, day;
-  int wantYear, wantMonth, wantDay;
-};
 
 TEST(NormaliseDate, CompletesAndClampsYearsMonthsAndDays) {
-  const DateRow rows[] = {
-      {99, 5, 1, 1999, 5, 1},   {5, 5, 1, 2005, 5, 1},        {5, 5, 0, 1905, 5, 0},
-      {0, 0, 0, 0, 0, 0},       {0, 1, 0, 0, 1, 0},           {0, 1, 1, 2000, 1, 1},
-      {40, 1, 1, 2038, 1, 1},   {37, 1, 1, 2037, 1, 1},       {49, 1, 1, 2038, 1, 1},
-      {50, 1, 1, 1950, 1, 1},   {100, 0, 0, 2000, 0, 0},      {137, 1, 1, 2037, 1, 1},
-      {138, 1, 1, 2038, 1, 1},  {1899, 1, 1, 2038, 1, 1},     {1900, 1, 1, 1900, 1, 1},
-      {2050, 1, 1, 2038, 1, 1}, {2019, 13, 45, 2019, 12, 31}, {65535, 255, 255, 2038, 12, 31},
+  const struct {
+    uint16_t year;
+    uint8_t month, day;
+    const char* date;
+  } rows[] = {
+      {99, 5, 1, "1999-05-01"},   {5, 5, 1, "2005-05-01"},         {5, 5, 0, "1905-05-00"},
+      {0, 1, 0, "0000-01-00"},    {0, 1, 1, "2000-01-01"},         {37, 1, 1, "2037-01-01"},
+      {38, 1, 1, "2038-01-01"},   {50, 1, 1, "1950-01-01"},        {1899, 1, 1, "2038-01-01"},
+      {1900, 1, 1, "1900-01-01"}, {65535, 255, 255, "2038-12-31"},
   };
-  for (const DateRow& row : rows) {
+  for (const auto& row : rows) {
     ListingEntry entry{};
-    entry.year = static_cast<uint16_t>(row.year);
-    entry.month = static_cast<uint8_t>(row.month);
-    entry.day = static_cast<uint8_t>(row.day);
+    entry.year = row.year, entry.month = row.month, entry.day = row.day;
     NormaliseDate(entry);
-    EXPECT_EQ(entry.year, row.wantYear) << row.year << "-" << row.month << "-" << row.day;
-    EXPECT_EQ(entry.month, row.wantMonth) << row.year << "-" << row.month << "-" << row.day;
-    EXPECT_EQ(entry.day, row.wantDay) << row.year << "-" << row.month << "-" << row.day;
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", entry.year, entry.month, entry.day);
+    EXPECT_STREQ(date, row.date) << row.year << "-" << +row.month << "-" << +row.day;
   }
 }
 
-TEST(DecodeLine, NullArgumentsAreHarmless) {
-  ListingEntry entry;
-  EXPECT_EQ(QORDA_DecodeLine(&entry, nullptr, 6010, nullptr, nullptr), 0);
-  EXPECT_EQ(QORDA_DecodeLine(nullptr, "x", 6010, nullptr, nullptr), 0);
-  EXPECT_EQ(QORDA_DecodeLine(&entry, "name", 6010, nullptr, nullptr), 4);
+// A null text reads as empty, a null record is nothing to fill.
+TEST(DecodeLine, TakesNullArguments) {
+  ListingEntry withNull, withEmpty;
+  const ListingEntry zero{};
+  for (int32_t hostType : {HOST_IBM_VM, HOST_IBM_MVS, HOST_IBM_MVS_KNET}) {
+    EXPECT_EQ(QORDA_DecodeLine(&withNull, "USER.DATA.CNTL", hostType, nullptr, nullptr),
+              QORDA_DecodeLine(&withEmpty, "USER.DATA.CNTL", hostType, "", ""));
+    EXPECT_EQ(std::memcmp(&withNull, &withEmpty, sizeof withNull), 0) << hostType;
+  }
+  std::memset(&withNull, 0xA5, sizeof withNull);
+  EXPECT_EQ(QORDA_DecodeLine(&withNull, nullptr, HOST_IBM_MVS, nullptr, nullptr), 0);
+  EXPECT_EQ(std::memcmp(&withNull, &zero, sizeof zero), 0);  // every byte cleared
+  EXPECT_EQ(QORDA_DecodeLine(nullptr, "drwxr-xr-x 2 u g 512 Mar 3 2019 docs", 6010, "", ""), 0);
 }
 
 }  // namespace

@@ -8,83 +8,68 @@
 namespace qorda::testing {
 namespace {
 
-struct Family {
+struct Messages {
   uint32_t add, insert, setData, select, count, remove;
 };
-constexpr Family kListBox = {QORDA_LB_ADDSTRING, QORDA_LB_INSERTSTRING, QORDA_LB_SETITEMDATA,
-                             QORDA_LB_SETCURSEL, QORDA_LB_GETCOUNT,     QORDA_LB_DELETESTRING};
-constexpr Family kComboBox = {QORDA_CB_ADDSTRING, QORDA_CB_INSERTSTRING, QORDA_CB_SETITEMDATA,
-                              QORDA_CB_SETCURSEL, QORDA_CB_GETCOUNT,     QORDA_CB_DELETESTRING};
+constexpr Messages kListBox = {QORDA_LB_ADDSTRING, QORDA_LB_INSERTSTRING, QORDA_LB_SETITEMDATA,
+                               QORDA_LB_SETCURSEL, QORDA_LB_GETCOUNT,     QORDA_LB_DELETESTRING};
+constexpr Messages kComboBox = {QORDA_CB_ADDSTRING, QORDA_CB_INSERTSTRING, QORDA_CB_SETITEMDATA,
+                                QORDA_CB_SETCURSEL, QORDA_CB_GETCOUNT,     QORDA_CB_DELETESTRING};
 
-// The sorted controls compare without regard to case.
-bool SortsBefore(const std::string& left, const std::string& right) {
-  return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(),
-                                      [](char a, char b) { return ToLower(a) < ToLower(b); });
+// Where a sorted control files text: in order, without regard to case.
+std::size_t SortedPlace(const FakeList& list, const std::string& text) {
+  auto before = [](const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return ToLower(x) < ToLower(y); });
+  };
+  std::size_t place = 0;
+  while (place < list.items.size() && !before(text, list.items[place].text)) ++place;
+  return place;
 }
 
 intptr_t Place(FakeList& list, std::size_t position, const char* text) {
-  if (list.refused.count(text) != 0) return -1;
+  if (list.refused.count(text) != 0 || position > list.items.size()) return -1;
   list.items.insert(list.items.begin() + static_cast<std::ptrdiff_t>(position), FakeItem{text});
   return static_cast<intptr_t>(position);
 }
 
 intptr_t Answer(FakeList& list, uint32_t message, uintptr_t wparam, intptr_t lparam) {
-  const Family& family = list.isComboBox ? kComboBox : kListBox;
+  const Messages& m = list.isComboBox ? kComboBox : kListBox;
   const char* text = reinterpret_cast<const char*>(lparam);
-  std::size_t count = list.items.size();
-  std::string line;
-  intptr_t result = 0;
-  if (message == family.add) {
-    std::size_t position = count;
-    if (list.sorted) {
-      auto after = std::upper_bound(
-          list.items.begin(), list.items.end(), std::string(text),
-          [](const std::string& t, const FakeItem& item) { return SortsBefore(t, item.text); });
-      position = static_cast<std::size_t>(after - list.items.begin());
-    }
-    result = Place(list, position, text);
+  const std::size_t count = list.items.size();
+  const std::string at = std::to_string(wparam);
+  intptr_t result = -1;  // also for a message of the other kind of control
+  std::string line = "unexpected " + std::to_string(message);
+  if (message == m.add) {
+    result = Place(list, list.sorted ? SortedPlace(list, text) : count, text);
     line = "add " + std::string(text) + " -> " + std::to_string(result);
-  } else if (message == family.insert) {
-    std::size_t position = static_cast<intptr_t>(wparam) == -1 ? count : wparam;
-    result = position > count ? -1 : Place(list, position, text);
-    line = "insert " + std::to_string(static_cast<intptr_t>(wparam)) + " " + text + " -> " +
-           std::to_string(result);
-  } else if (message == family.setData) {
-    if (wparam < count) {
-      list.items[wparam].data = lparam;
-    } else {
-      result = -1;
-    }
-    line = "data " + std::to_string(wparam) + " " + std::to_string(lparam);
-  } else if (message == family.select) {
-    list.selection = static_cast<intptr_t>(wparam);
-    result = list.selection;
-    line = "select " + std::to_string(wparam);
-  } else if (message == family.count) {
+  } else if (message == m.insert) {
+    const intptr_t position = static_cast<intptr_t>(wparam);
+    result = Place(list, position == -1 ? count : wparam, text);
+    line = "insert " + std::to_string(position) + " " + text + " -> " + std::to_string(result);
+  } else if (message == m.setData) {
+    if (wparam < count) list.items[wparam].data = lparam, result = 0;
+    line = "data " + at + " " + std::to_string(lparam);
+  } else if (message == m.select) {
+    result = static_cast<intptr_t>(wparam);
+    line = "select " + at;
+  } else if (message == m.count) {
     result = static_cast<intptr_t>(count);
     line = "count -> " + std::to_string(result);
-  } else if (message == family.remove) {
-    if (wparam < count) {
-      list.items.erase(list.items.begin() + static_cast<std::ptrdiff_t>(wparam));
-      result = static_cast<intptr_t>(list.items.size());
-    } else {
-      result = -1;
-    }
-    line = "delete " + std::to_string(wparam);
-  } else {
-    // A message of the other kind of control, or none of these.
-    result = -1;
-    line = "unexpected " + std::to_string(message);
+  } else if (message == m.remove) {
+    if (wparam < count) list.items.erase(list.items.begin() + static_cast<std::ptrdiff_t>(wparam));
+    result = wparam < count ? static_cast<intptr_t>(list.items.size()) : -1;
+    line = "delete " + at;
   }
-  list.log.push_back(line);
+  list.log += line + "; ";
   return result;
 }
 
 }  // namespace
 
 QORDA_ListControl FakeList::Control() {
-  return {[](void* context, uint32_t message, uintptr_t wparam, intptr_t lparam) {
-            return Answer(*static_cast<FakeList*>(context), message, wparam, lparam);
+  return {[](void* self, uint32_t message, uintptr_t wparam, intptr_t lparam) {
+            return Answer(*static_cast<FakeList*>(self), message, wparam, lparam);
           },
           this};
 }

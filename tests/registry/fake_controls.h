@@ -1,13 +1,10 @@
 // In-memory stand-ins for the caller's list box or combo box and string
-// table, answering the messages the way the Windows controls do and
-// recording every message they get.
+// table: they answer the messages as the Windows controls do and log each.
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "qordahosts.h"
@@ -22,13 +19,12 @@ struct FakeItem {
 
 struct FakeList {
   bool isComboBox = false;
-  bool sorted = false;              // the add message files the item in order
-  std::set<std::string> refused{};  // texts the add and insert messages answer -1 for
+  bool sorted = false;              // an add files the item in order
+  std::set<std::string> refused{};  // texts an add or insert answers -1 for
   std::vector<FakeItem> items{};
-  intptr_t selection = -1;
-  // One readable line per message: "add Apache -> 2", "data 2 6072",
-  // "insert 0 AUTO -> 0", "select 0", "count -> 3", "delete 0".
-  std::vector<std::string> log{};
+  // Every message: "add Apache -> 2; data 2 6072; insert 0 AUTO -> 0; select 0; "
+  // and "count -> 3; delete 0; ".
+  std::string log{};
 
   QORDA_ListControl Control();
 };

@@ -1,13 +1,14 @@
-// Helpers shared by the tests: decode a line as a caller does, fix the
-// clock, and build fixed-column lines.
+// What the tests share: decode a line as a caller does, fix the clock, and
+// hold tables of listing lines against the records they must give.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <initializer_list>
-#include <span>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <vector>
 
 #include "platform/clock.h"
 #include "qordahosts.h"
@@ -19,63 +20,54 @@ struct Decoded {
   ListingEntry entry;
 };
 
-// Decodes through the exported entry point, so that the decoder's clearing,
+// Through the exported entry point, so that the decoder's clearing,
 // permission test and date normalisation are part of every result.
-Decoded Decode(std::string_view line, int32_t hostTypeId, const char* currentDirectory = "",
-               const char* datasetPrefix = "");
+Decoded Decode(std::string_view line, int32_t hostTypeId, const char* context = "");
 
-// Fixes the clock for the lifetime of the object.
-class FixedClock {
- public:
+// Fixes the clock, from which a "12:30" date takes its year, while it lives.
+struct FixedClock {
   FixedClock(int year, int month) { SetClockForTesting({year, month}); }
   ~FixedClock() { ResetClockForTesting(); }
-  FixedClock(const FixedClock&) = delete;
-  FixedClock& operator=(const FixedClock&) = delete;
 };
 
-// A line with each text placed at its 0-based column, blanks between:
-// Columns({{0, "NAME"}, {12, "42"}}) is "NAME        42".
-std::string Columns(std::initializer_list<std::pair<int, std::string_view>> fields);
-
-// The fields a test table states; a row compares only what it names.
+// The record a line must give: a field left out must be zero, and a line
+// that is no entry has an empty name.
 struct Expected {
-  const char* name;
+  const char* name = "";
   int64_t size = 0;
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+  const char* date = "";  // "yyyy-mm-dd", " hh:mm" and ":ss" behind when they are set
   int kind = KIND_UNSTATED;
-  int flags = 0;  // compared without FLAG_MODE_VALID, which the permission tests cover
+  int flags = 0;  // FLAG_NO_TIME and FLAG_YEAR_INFERRED
+  int mode = -1;  // the permission bits, or kNoMode; -1 leaves them unchecked
 };
+constexpr int kNoMode = -2;
+constexpr int kFile = KIND_FILE, kDir = KIND_DIRECTORY, kLink = KIND_LINK, kObject = KIND_OBJECT;
+constexpr int kNoTime = FLAG_NO_TIME, kInferred = FLAG_YEAR_INFERRED;
 
-// gtest assertion text for the first field that differs, or empty.
-std::string Mismatch(const Decoded& decoded, const Expected& expected);
-
-// The kinds and flags as the tables write them.
-constexpr int kFile = KIND_FILE;
-constexpr int kDir = KIND_DIRECTORY;
-constexpr int kLink = KIND_LINK;
-constexpr int kObject = KIND_OBJECT;
-constexpr int kNoTime = FLAG_NO_TIME;
-constexpr int kInferred = FLAG_YEAR_INFERRED;
-
-// A listing line and the fields it must decode to.
+// A named listing line and its record:
+//   {"a directory", "drwxr-xr-x 2 o g 512 Mar 3 2019 docs", Expected{.name = "docs", ...}}
 struct Row {
+  const char* label;
   std::string line;
   Expected expected;
+  const char* context = "";  // the current directory and the data set prefix
 };
 
-// Decodes every row under every host type given and compares the fields the
-// row names; then runs the host type's parser on every prefix of the line,
-// each in a heap block of exactly its size, so that the sanitize build
-// reports a parser that reads past a line's end (the decoder's own 512-byte
-// copy would hide it).
-void ExpectRows(std::span<const Row> rows, std::initializer_list<int32_t> hostTypes);
-inline void ExpectRows(std::initializer_list<Row> rows, std::initializer_list<int32_t> hostTypes) {
-  ExpectRows(std::span<const Row>(rows.begin(), rows.size()), hostTypes);
-}
+// The first field of the record that differs from expected; empty if none.
+std::string Mismatch(const Decoded& decoded, const Expected& expected);
 
-// Lines that are no entry under every host type given, with the same check
-// of every prefix.
-void ExpectDropped(std::initializer_list<std::string_view> lines,
-                   std::initializer_list<int32_t> hostTypes);
+// HostTypes{HOST_VMS_UCX, HOST_VMS_MULTINET}.Expect({rows}) decodes every
+// row in order under every host type, then parses every prefix of the line
+// in a heap block of exactly its size (unterminated on a route that reads in
+// place): the sanitizers catch a read past a line's end that the decoder's
+// own 512-byte copy would hide.
+class HostTypes {
+ public:
+  HostTypes(std::initializer_list<int32_t> ids) : ids_(ids) {}
+  void Expect(std::initializer_list<Row> rows) const;
+
+ private:
+  std::vector<int32_t> ids_;
+};
 
 }  // namespace qorda::testing
