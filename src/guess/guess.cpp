@@ -29,6 +29,8 @@ constexpr float kConvincingScore = 0.15f;
 constexpr float kClearMargin = 0.08f;
 // An entry is read well when this much of its line is explained.
 constexpr float kReadWellQuality = 0.25f;
+// Words of text that a name-only reading may leave unread in a line.
+constexpr int kMaxTextLeft = 2;
 // A reading may take at most this share of the lines, and one line more, for
 // headings and totals that its parser does not know by their text: a
 // reading that drops most lines is no reading of them.
@@ -146,15 +148,16 @@ void TakeEntry(Tally& tally, const Explanation& explanation, const RecordFacts& 
                      kNotInLineWeight * static_cast<float>(notInLine);
   ++tally.entries;
   tally.fieldEntries += explanation.fields > 0 ? 1 : 0;
-  // A name-only dialect gives a clean name, and leaves unread at most half
-  // the words, mostly its columns of numbers; so do lines that show nothing
-  // more than a name. The others give fields, and explain a fair share of
-  // the line with them.
+  // A name-only dialect gives a clean name, and leaves unread its columns
+  // of numbers and a word or two of text ("FB", "SEQ"), never half the
+  // line; so do lines that show nothing more than a name. The others give
+  // fields, and explain a fair share of the line with them.
   const bool nameOnly =
       carries == Carries::kNamesOnly || (!words.showsFields && !record.withFields);
-  const bool readWell = explanation.debris == 0 &&
-                        (nameOnly ? explanation.textLeft * 2 <= words.count
-                                  : record.withFields && explanation.quality >= kReadWellQuality);
+  const bool readWell =
+      explanation.debris == 0 &&
+      (nameOnly ? explanation.textLeft <= kMaxTextLeft && explanation.textLeft * 2 <= words.count
+                : record.withFields && explanation.quality >= kReadWellQuality);
   tally.entriesRead += readWell ? 1 : 0;
   tally.lastEntryUndated = !explanation.dated;
 }
@@ -261,7 +264,10 @@ void Finish(Tally& tally) {
   tally.score = static_cast<int>(ScoreSoFar(tally) * 1000.0f + 0.5f);
   const auto drops = static_cast<float>(tally.creditedDrops);
   const float maxDrops = 1.0f + kMaxDropShare * static_cast<float>(tally.linesTried);
-  tally.linesRead += tally.entriesRead + static_cast<int>(std::min(drops, maxDrops));
+  // Headings and totals count as read only for a reading that reads entries.
+  if (tally.entriesRead > 0) {
+    tally.linesRead += tally.entriesRead + static_cast<int>(std::min(drops, maxDrops));
+  }
   // A reading that takes few of the lines for entries or its headings, or
   // reads few of its entries well, reads some other text.
   const bool fewEntries = (tally.entries + tally.ownDrops) * 10 < tally.linesTried * 3;
