@@ -105,6 +105,18 @@ typedef struct QORDA_GuessResult {
   QORDA_GuessCandidate current;
 } QORDA_GuessResult;
 
+/* The layouts are part of the interface: every field is a 32-bit integer,
+   with no padding, so that bindings (ctypes and the like) mirror them. */
+#ifdef __cplusplus
+#define QORDA_GUESS_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
+#else
+#define QORDA_GUESS_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
+#endif
+QORDA_GUESS_STATIC_ASSERT(sizeof(QORDA_GuessCandidate) == 24, "QORDA_GuessCandidate is 24 bytes");
+QORDA_GUESS_STATIC_ASSERT(offsetof(QORDA_GuessResult, candidates) == 28, "candidates at 28");
+QORDA_GUESS_STATIC_ASSERT(sizeof(QORDA_GuessResult) == 1588, "QORDA_GuessResult is 1588 bytes");
+#undef QORDA_GUESS_STATIC_ASSERT
+
 /* Guesses the host type of a listing from its first bytes: the reply to
    LIST as received, or any leading part of it (a whole listing is fine;
    only its first QORDA_GUESS_MAX_LINES lines within QORDA_GUESS_MAX_BYTES
