@@ -8,6 +8,20 @@
 namespace qorda::guess {
 namespace {
 
+// The first place in text, of length bytes, where needle stands; null when
+// nowhere. Texts here are a line's or a name's, a few hundred bytes at most.
+const char* Find(const char* text, int length, const char* needle, int needleLength) {
+  if (needleLength <= 0 || needleLength > length) return needleLength == 0 ? text : nullptr;
+  const char* const last = text + length - needleLength;
+  for (const char* at = text; at <= last; ++at) {
+    at = static_cast<const char*>(
+        std::memchr(at, needle[0], static_cast<std::size_t>(last - at + 1)));
+    if (at == nullptr) return nullptr;
+    if (std::memcmp(at, needle, static_cast<std::size_t>(needleLength)) == 0) return at;
+  }
+  return nullptr;
+}
+
 constexpr int kFirstYear = 1970;
 // Names with blanks run to four or five words ("Backup of drive D.img"), or
 // more, but without the commas and stops of a sentence.
@@ -273,8 +287,7 @@ bool AlnumPrefixOf(const char* name, int nameLength, const char* word, int wordL
 // A name that begins or ends within a run of letters is a column cut
 // through a longer name, which explains nothing.
 bool WordHoldsName(const char* word, int wordLength, const char* name, int nameLength) {
-  const auto* at = static_cast<const char*>(memmem(word, static_cast<std::size_t>(wordLength), name,
-                                                   static_cast<std::size_t>(nameLength)));
+  const char* at = Find(word, wordLength, name, nameLength);
   if (at == nullptr || nameLength < 2) return false;
   const char before = at == word ? '/' : at[-1];
   const char* after = at + nameLength;
@@ -289,7 +302,6 @@ bool WordHoldsName(const char* word, int wordLength, const char* name, int nameL
 // 'name.txt'), or is held by it ('DATA.DAT;2' holds 'DATA.DAT', a path its
 // last part), also with "%20" standing for a blank.
 bool NameCovers(const char* name, int nameLength, const char* word, int wordLength) {
-  const auto size = [](int length) { return static_cast<std::size_t>(length); };
   // "Read Me........" and "docs/": a leader of dots or a directory's mark
   // that the reading took off the name.
   int dots = 0;
@@ -299,10 +311,10 @@ bool NameCovers(const char* name, int nameLength, const char* word, int wordLeng
       (nameLength == 0 || name[nameLength - 1] != word[wordLength - 1])) {
     --wordLength;
   }
-  if (memmem(name, size(nameLength), word, size(wordLength)) != nullptr) return true;
+  if (Find(name, nameLength, word, wordLength) != nullptr) return true;
   if (WordHoldsName(word, wordLength, name, nameLength)) return true;
   if (AlnumPrefixOf(name, nameLength, word, wordLength)) return true;
-  if (memchr(word, '%', size(wordLength)) == nullptr) return false;
+  if (std::memchr(word, '%', static_cast<std::size_t>(wordLength)) == nullptr) return false;
   char decoded[kMaxNameLength];
   int length = 0;
   for (int i = 0; i < wordLength && length < static_cast<int>(sizeof decoded); ++i) {
@@ -311,7 +323,7 @@ bool NameCovers(const char* name, int nameLength, const char* word, int wordLeng
     decoded[length++] = blank ? ' ' : word[i];
     if (blank) i += 2;
   }
-  return memmem(name, size(nameLength), decoded, size(length)) != nullptr;
+  return Find(name, nameLength, decoded, length) != nullptr;
 }
 
 // Where the name stands in the line as it is, [start, end): the first
@@ -328,9 +340,7 @@ struct NameInLine {
 NameInLine FindName(const char* line, int lineLength, const char* name, int nameLength) {
   NameInLine found;
   for (const char* from = line; nameLength > 0 && from < line + lineLength;) {
-    const auto* at =
-        static_cast<const char*>(memmem(from, static_cast<std::size_t>(line + lineLength - from),
-                                        name, static_cast<std::size_t>(nameLength)));
+    const char* at = Find(from, static_cast<int>(line + lineLength - from), name, nameLength);
     if (at == nullptr) break;
     if (at == line || !IsAlnum(at[-1]) || !IsAlnum(name[0])) {
       found.start = static_cast<int>(at - line);
