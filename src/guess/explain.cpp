@@ -30,8 +30,8 @@ constexpr int kMaxNameWordsUnpunctuated = 12;
 // What a "name" that is a sentence or markup weighs: more than any line.
 constexpr int kNotANameDebris = kMaxWords;
 
-// Debris counts double: a name that swallowed a date is worse than a date
-// left unread.
+// A word of debris in a name costs what a field's word is worth: a name that
+// swallowed a date is worse than a date left unread.
 constexpr float kDebrisWeight = 4.0f;
 // A reading whose entry lacks what its dialect's entries carry (a date, a
 // size) took a word for the name and missed the columns: the fallback of a
@@ -42,7 +42,6 @@ constexpr float kShortLineFactor = 0.75f;
 struct Marks {
   bool explained[kMaxWords] = {};
   int fields = 0;
-  bool dated = false;
   bool dateFound = false;
   bool timeFound = false;
   bool kindExplained = false;
@@ -121,7 +120,7 @@ void ExplainDate(const LineWords& words, const ListingEntry& entry, int currentY
   }
   if (marks.fields == before) ExplainSplitDate(words, entry, marks);
   if (marks.fields == before) return;
-  marks.dated = marks.dateFound = true;
+  marks.dateFound = true;
   for (int w = 0; w < words.count; ++w) {
     if (Free(marks, words, w, Shape::kWeekday)) marks.explained[w] = true;
   }
@@ -142,7 +141,7 @@ void ExplainTime(const LineWords& words, const char* line, const ListingEntry& e
     if (word.parts[0] % 12 != entry.hour % 12 || word.parts[1] != entry.minute) continue;
     if (!MeridiemAgrees(word.meridiem, entry.hour)) continue;
     marks.Field(w);
-    marks.dated = marks.timeFound = true;
+    marks.timeFound = true;
     if (Free(marks, words, w + 1, Shape::kMeridiem) &&
         MeridiemAgrees(line[words.words[w + 1].start], entry.hour)) {
       marks.explained[w + 1] = true;
@@ -150,13 +149,13 @@ void ExplainTime(const LineWords& words, const char* line, const ListingEntry& e
     return;
   }
   // "1146": hours and minutes without a colon, beside a date.
-  if (!marks.dated) return;
+  if (!marks.dateFound) return;
   for (int w = 0; w < words.count; ++w) {
     const Word& word = words.words[w];
     if (Free(marks, words, w, Shape::kNumber) && word.length == 4 &&
         word.value == entry.hour * 100 + entry.minute && entry.hour + entry.minute > 0) {
       marks.Field(w);
-      marks.dated = marks.timeFound = true;
+      marks.timeFound = true;
       return;
     }
   }
@@ -361,8 +360,9 @@ int WordDebris(const LineWords& words, const NameInLine& at, const ListingEntry&
                int nameLength, int& nameWords) {
   int debris = 0;
   bool aligned = false;
-  for (int w = 0; w < words.count && at.start >= 0; ++w)
+  for (int w = 0; w < words.count && at.start >= 0; ++w) {
     aligned |= words.words[w].start == at.start;
+  }
   bool endsAligned = false;
   for (int w = 0; w < words.count && aligned; ++w) {
     endsAligned |= words.words[w].start + words.words[w].length == at.end;
@@ -502,7 +502,7 @@ Explanation ExplainEntry(const LineWords& words, const char* line, const Listing
           marks.fields,
           debris,
           textLeft,
-          marks.dated,
+          marks.dateFound || marks.timeFound,
           hasDate && words.showsDate && !marks.dateFound,
           hasTime && !marks.timeFound};
 }
