@@ -161,14 +161,19 @@ void ExplainTime(const LineWords& words, const char* line, const ListingEntry& e
   }
 }
 
+// Whether size is count units, without a product that could overflow.
+bool IsUnits(int64_t size, int64_t count, int64_t unit) {
+  return size % unit == 0 && size / unit == count;
+}
+
 bool SizeMatches(const Word& word, int64_t size) {
   switch (word.shape) {
     case Shape::kNumber:
       // Bytes, blocks of 512 bytes, kilobytes, blocks of 4 KiB.
-      return word.value == size || word.value * 512 == size || word.value * 1024 == size ||
-             word.value * 4096 == size;
+      return word.value == size || IsUnits(size, word.value, 512) ||
+             IsUnits(size, word.value, 1024) || IsUnits(size, word.value, 4096);
     case Shape::kRatio:
-      return int64_t{word.parts[0]} * 512 == size || word.parts[0] == size;
+      return IsUnits(size, word.parts[0], 512) || word.parts[0] == size;
     case Shape::kScaled:
       return size >= word.value - word.value / 16 && size <= word.value + word.value / 16;
     default:

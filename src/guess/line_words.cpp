@@ -205,7 +205,8 @@ bool ReadNumber(Text word, Word& out) {
   if (i != word.length - 1) return false;
   const char unit = ToUpper(word.bytes[i]);
   const int shift = unit == 'K' ? 10 : unit == 'M' ? 20 : unit == 'G' ? 30 : 0;
-  if (shift == 0 || value >= (uint64_t{1} << 32)) return false;
+  // Sizes shown so are a few digits; more would overflow in bytes.
+  if (shift == 0 || value >= (uint64_t{1} << 24)) return false;
   out.shape = Shape::kScaled;
   out.value = static_cast<int64_t>((tenths << shift) / 10);
   return true;

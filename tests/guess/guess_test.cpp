@@ -122,6 +122,9 @@ TEST(Guess, ClaimsNothingForTextThatIsNoListing) {
         << result.hostTypeId << " for " << (text.empty() ? "" : text[0].substr(0, 40));
     EXPECT_NE(result.verdict, QORDA_GUESS_CLEAR);
   }
+  // A size that overflows when read as blocks (found by fuzz_guess).
+  EXPECT_EQ(Guess({"-rw-r--r-- 1 o g 88888888888888888 Jan 12  2019 big"}).hostTypeId,
+            HOST_UNIX_STANDARD);
 }
 
 // The guess decodes with listing states of its own, leaving the AS/400
