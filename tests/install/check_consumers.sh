@@ -15,7 +15,8 @@ consume() {  # name, configure options...
   shift
   cmake -S "$source/tests/install/consumer" -B "$work/$name" "$@" > /dev/null
   cmake --build "$work/$name" -j "$(nproc)" > /dev/null
-  echo "$name: $("$work/$name/consumer")"
+  "$work/$name/guess_consumer"
+  echo "$name: $("$work/$name/consumer"), and the guess"
 }
 consume add_subdirectory -DQORDA_USE=add_subdirectory -DQORDA_SOURCE_DIR="$source" \
   -DBUILD_SHARED_LIBS=OFF
@@ -28,6 +29,8 @@ cmake --install "$work/static" --prefix "$work/prefix" > /dev/null
 archive=$(find "$work/prefix" -name libqordahosts.a)
 cmake -DLIBRARY="$archive" -DEXPORT_LIST="$source/src/exports.txt" \
   -P "$source/tests/check_exports.cmake"
+cmake -DLIBRARY="$(dirname "$archive")/libqordahosts_guess.a" \
+  -DEXPORT_LIST="$source/src/guess/exports.txt" -P "$source/tests/check_exports.cmake"
 consume find_package -DCMAKE_PREFIX_PATH="$work/prefix"
 export PKG_CONFIG_PATH=$(dirname "$archive")/pkgconfig
 cc -o "$work/pkg-config-consumer" "$source/tests/install/consumer/consumer.c" \

@@ -106,6 +106,47 @@ TEST_F(QordaLs, DetectsTheHostTypeFromSystAndGreeting) {
   }
 }
 
+// With nothing detected, the listing's first lines choose the host type; a
+// type given or detected is kept, with a warning when the lines read far
+// better as another.
+TEST_F(QordaLs, GuessesTheHostTypeFromTheListing) {
+  const std::string kProse = "Call me Ishmael. Some years ago, never mind how long precisely.\n";
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string input;
+    const char* reported;
+  };
+  const Case cases[] = {
+      {{}, kUnixListing, "6010 \"Unix (Standard)\" (guessed from the listing: 3 of 3 lines;"},
+      {{"--no-guess"}, kUnixListing, "6000 \"AUTO\" (AUTO: nothing detected)\n"},
+      {{"--syst", "215 VMS MultiNet"},
+       kUnixListing,
+       "6011 \"VMS MultiNet\" (detected from the SYST reply)\nqorda-ls: warning: host type 6011 "
+       "\"VMS MultiNet\" reads 0 of 3 lines; 6010 \"Unix (Standard)\" reads 3 of 3 lines"},
+      {{},
+       "Call me Ishmael. Some years ago, never mind how long precisely.\n",
+       "(AUTO: nothing detected, and no host type reads the 1 lines well)"},
+  };
+  for (const Case& c : cases) {
+    const RunResult run = Invoke(c.arguments, c.input);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find(c.reported), std::string::npos) << run.err;
+  }
+  const std::filesystem::path examples = QORDA_EXAMPLES_DIR;
+  const RunResult guess = Invoke({"--guess", "-f", "json", examples / "vms-multinet-long.txt",
+                                  examples / "mvs-long.txt", Write("prose.txt", kProse)});
+  ASSERT_EQ(guess.exitCode, 0) << guess.err;
+  const auto files = JsonLines(guess.out);
+  ASSERT_EQ(files.size(), 3u) << guess.out;
+  EXPECT_EQ(files[0]["host_type"], 6011);
+  EXPECT_EQ(files[0]["verdict"], "close");  // UCX reads it alike but for a directory's size
+  EXPECT_EQ(files[0]["candidates"][1]["id"], 6012);
+  EXPECT_EQ(files[1]["host_type"], 6018);
+  EXPECT_EQ(files[1]["verdict"], "clear");
+  EXPECT_EQ(files[2]["host_type"], 6000);
+  EXPECT_EQ(files[2]["verdict"], "none");
+}
+
 TEST_F(QordaLs, RefusesAnUnknownHostTypeWithTheClosestNames) {
   const RunResult byName = Invoke({"--host-type", "VMS Multinett"});
   EXPECT_EQ(byName.exitCode, 2);

@@ -156,14 +156,77 @@ int32_t DetectFromGreeting(const std::string& greeting) {
 
 }  // namespace
 
-HostTypeChoice ChooseHostType(const HostTypeEvidence& evidence) {
-  if (evidence.given) return {*evidence.given, "from --host-type"};
-  if (evidence.mlsd) return {HOST_MLSD, "an MLSD listing"};
+namespace {
+
+HostTypeChoice ChooseWithoutGuess(const HostTypeEvidence& evidence) {
+  if (evidence.given) return {*evidence.given, "from --host-type", {}};
+  if (evidence.mlsd) return {HOST_MLSD, "an MLSD listing", {}};
   const int32_t fromGreeting = DetectFromGreeting(evidence.greeting);
-  if (fromGreeting != HOST_AUTO) return {fromGreeting, "detected from the greeting"};
+  if (fromGreeting != HOST_AUTO) return {fromGreeting, "detected from the greeting", {}};
   const int32_t fromSyst = QORDA_DetectFromSystString(evidence.systReply.c_str(), HOST_AUTO);
-  if (fromSyst != HOST_AUTO) return {fromSyst, "detected from the SYST reply"};
-  return {HOST_AUTO, "AUTO: nothing detected"};
+  if (fromSyst != HOST_AUTO) return {fromSyst, "detected from the SYST reply", {}};
+  return {HOST_AUTO, "AUTO: nothing detected", {}};
+}
+
+std::string LinesOf(const QORDA_GuessCandidate& candidate, const QORDA_GuessResult& guess) {
+  return std::to_string(candidate.linesRead) + " of " + std::to_string(guess.linesSampled) +
+         " lines";
+}
+
+// Whether the guess reads nearly every line, where the type in hand reads
+// fewer than half: a type given or detected that is plainly wrong.
+bool ReadsFarBetter(const QORDA_GuessResult& guess) {
+  if (guess.verdict != QORDA_GUESS_CLEAR && guess.verdict != QORDA_GUESS_CLOSE) return false;
+  const QORDA_GuessCandidate& best = guess.candidates[0];
+  const int32_t lines = guess.linesSampled;
+  return best.hostTypeId != guess.current.hostTypeId && guess.current.linesRead * 2 < lines &&
+         best.linesRead * 10 >= lines * 9;
+}
+
+}  // namespace
+
+std::string DescribeGuess(const QORDA_GuessResult& guess) {
+  if (guess.verdict == QORDA_GUESS_NONE) {
+    return "no host type reads the " + std::to_string(guess.linesSampled) + " lines well";
+  }
+  const QORDA_GuessCandidate& best = guess.candidates[0];
+  std::string text = LinesOf(best, guess);
+  if (guess.verdict == QORDA_GUESS_NAMES_ONLY) {
+    text += " show names and nothing more: a plain name list, or no listing at all";
+  }
+  if (guess.tiedCount > 0) {
+    text += "; the same records as";
+    for (int i = 1; i <= guess.tiedCount; ++i) {
+      text += (i > 1 ? ", " : " ") + DescribeHostType(guess.candidates[i].hostTypeId);
+    }
+  }
+  if (guess.runnerUp >= 0) {
+    const QORDA_GuessCandidate& runnerUp = guess.candidates[guess.runnerUp];
+    text += "; runner-up " + DescribeHostType(runnerUp.hostTypeId) + ", " +
+            std::to_string(runnerUp.linesRead) + " lines";
+    if (guess.verdict == QORDA_GUESS_CLOSE) text += ", close behind";
+  }
+  return text;
+}
+
+HostTypeChoice ChooseHostType(const HostTypeEvidence& evidence, const QORDA_GuessResult* guess) {
+  HostTypeChoice choice = ChooseWithoutGuess(evidence);
+  if (guess == nullptr) return choice;
+  if (choice.hostTypeId != HOST_AUTO || evidence.given) {
+    if (ReadsFarBetter(*guess)) {
+      const QORDA_GuessCandidate& best = guess->candidates[0];
+      choice.warning = "host type " + DescribeHostType(choice.hostTypeId) + " reads " +
+                       LinesOf(guess->current, *guess) + "; " + DescribeHostType(best.hostTypeId) +
+                       " reads " + LinesOf(best, *guess) + " (try --host-type " +
+                       std::to_string(best.hostTypeId) + ")";
+    }
+    return choice;
+  }
+  if (guess->verdict == QORDA_GUESS_NONE) {
+    choice.reason += ", and " + DescribeGuess(*guess);
+    return choice;
+  }
+  return {guess->hostTypeId, "guessed from the listing: " + DescribeGuess(*guess), {}};
 }
 
 std::string DescribeChoice(const HostTypeChoice& choice) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "qordahosts_guess.h"
+
 namespace qorda::ls {
 
 // The id that text names: a display name (case-insensitive) or a number from
@@ -38,18 +40,27 @@ struct HostTypeEvidence {
   bool mlsd = false;             // listed with MLSD, whose format is one whatever the server
   std::string greeting;          // the server's greeting, or --greeting
   std::string systReply;         // its reply to SYST, or --syst
+  bool guess = true;             // guess from the listing itself; --no-guess clears it
 };
 
 struct HostTypeChoice {
   int32_t hostTypeId;
-  std::string reason;  // "detected from the SYST reply"
+  std::string reason;   // "detected from the SYST reply"
+  std::string warning;  // the lines read far better as another host type; empty when not
 };
 
 // The one choice of a host type, for files and live listings alike: what
 // was given, else MLSD, else AUTO refined by the greeting and then the SYST
 // reply, as a client refines it (each detector keeps a type other than
-// AUTO, so the greeting, read first, wins).
-HostTypeChoice ChooseHostType(const HostTypeEvidence& evidence);
+// AUTO, so the greeting, read first, wins), else the guess from the
+// listing's first lines, made with the type chosen so far as its current
+// type. A type given or detected is kept; the guess only warns when it
+// reads the lines far better.
+HostTypeChoice ChooseHostType(const HostTypeEvidence& evidence,
+                              const QORDA_GuessResult* guess = nullptr);
+
+// "6011 \"VMS MultiNet\" (clear): 38 of 40 lines; runner-up 6012 \"VMS UCX\", 31 lines"
+std::string DescribeGuess(const QORDA_GuessResult& guess);
 
 // "host type 6011 \"VMS MultiNet\" (detected from the SYST reply)"
 std::string DescribeChoice(const HostTypeChoice& choice);

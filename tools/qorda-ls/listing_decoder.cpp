@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "qordahosts.h"
+#include "qordahosts_guess.h"
 #include "text_escape.h"
 
 namespace qorda::ls {
@@ -15,9 +16,10 @@ namespace {
 
 void ReportHostType(DecodeContext& context, const HostTypeChoice& choice) {
   std::string report = DescribeChoice(choice);
-  if (report == context.lastReport) return;
+  if (report == context.lastReport && choice.warning.empty()) return;
   context.out.Flush();  // after the rows of the inputs before
-  Warn(report);
+  if (report != context.lastReport) Warn(report);
+  if (!choice.warning.empty()) Warn("warning: " + choice.warning);
   context.lastReport = std::move(report);
 }
 
@@ -40,7 +42,9 @@ InputDecoder::InputDecoder(DecodeContext& context, std::string_view inputName,
 void InputDecoder::TakeLine(const Line& line) {
   if (!chosen_) {
     held_.push_back({std::string(line.text, line.length), line.cut});
-    if (held_.size() > kLinesForChoice) ChooseAndDecodeHeldLines();
+    heldBytes_ += line.length + 1;
+    const bool enough = held_.size() >= kLinesForChoice || heldBytes_ >= kBytesForChoice;
+    if (!evidence_.guess || enough) ChooseAndDecodeHeldLines();
     return;
   }
   Decode(line.text, line.length, line.cut);
@@ -51,13 +55,21 @@ void InputDecoder::Finish() {
 }
 
 void InputDecoder::ChooseAndDecodeHeldLines() {
-  const HostTypeChoice choice = ChooseHostType(evidence_);
+  HostTypeChoice choice = ChooseHostType(evidence_);
+  if (evidence_.guess) {
+    std::string sample;
+    for (const HeldLine& line : held_) sample.append(line.text).push_back('\n');
+    QORDA_GuessResult guess;
+    QORDA_GuessHostType(sample.data(), sample.size(), choice.hostTypeId, &guess);
+    choice = ChooseHostType(evidence_, &guess);
+  }
   ReportHostType(context_, choice);
   hostTypeId_ = choice.hostTypeId;
   chosen_ = true;
   for (const HeldLine& line : held_) Decode(line.text.c_str(), line.text.size(), line.cut);
   held_.clear();
   held_.shrink_to_fit();
+  heldBytes_ = 0;
 }
 
 void InputDecoder::Decode(const char* line, size_t length, bool cut) {

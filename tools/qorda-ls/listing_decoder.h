@@ -11,6 +11,7 @@
 #include "host_types.h"
 #include "line_splitter.h"
 #include "name_encoding.h"
+#include "qordahosts_guess.h"
 
 namespace qorda::ls {
 
@@ -30,7 +31,9 @@ struct DecodeContext {
 };
 
 // One input. Its first lines pass through TakeLine before any is decoded:
-// the host type is chosen there, once, from the evidence known by then.
+// the host type is chosen there, once, from the evidence known by then and
+// a guess from those lines (the greeting and SYST reply of a live listing
+// come before its first line).
 class InputDecoder {
  public:
   InputDecoder(DecodeContext& context, std::string_view inputName, HostTypeEvidence evidence);
@@ -47,8 +50,10 @@ class InputDecoder {
   void ChooseAndDecodeHeldLines();
   void Decode(const char* line, size_t length, bool cut);
 
-  // Lines held until the host type is chosen; the choice takes none yet.
-  static constexpr size_t kLinesForChoice = 0;
+  // Lines held until the host type is chosen: as many as the guess reads,
+  // then the rest of the input streams.
+  static constexpr size_t kLinesForChoice = QORDA_GUESS_MAX_LINES;
+  static constexpr size_t kBytesForChoice = QORDA_GUESS_MAX_BYTES;
   struct HeldLine {
     std::string text;
     bool cut;
@@ -59,6 +64,7 @@ class InputDecoder {
   bool chosen_ = false;
   int32_t hostTypeId_ = HOST_AUTO;
   std::vector<HeldLine> held_;
+  size_t heldBytes_ = 0;
   int64_t lineNumber_ = 0;
 };
 

@@ -230,7 +230,7 @@ int DecodeLiveListing(DecodeContext& context, const ServerUrl& url, const LiveSe
     Warn("cannot start libcurl");
     return kExitNetwork;
   }
-  InputDecoder decoder(context, url.shown, {live.hostType, live.mlsd, {}, {}});
+  InputDecoder decoder(context, url.shown, {live.hostType, live.mlsd, {}, {}, live.guess});
   Transfer transfer;
   transfer.context = &context;
   transfer.live = &live;

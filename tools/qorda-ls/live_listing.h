@@ -22,6 +22,7 @@ struct LiveSettings {
   long maxSeconds = 0;       // bounds the whole listing; 0 for no bound
   bool quiet = false;        // no progress on standard error
   std::optional<int32_t> hostType;  // --host-type, overriding the detection
+  bool guess = true;                // guess from the listing when nothing is detected
 };
 
 // Lists the URL and decodes what arrives. Returns the process exit status:

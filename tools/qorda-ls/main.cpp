@@ -1,5 +1,7 @@
 // qorda-ls: shows how the library decodes a server's listing.
 //
+//   qorda-ls listing.txt
+//   qorda-ls --guess saved/*.txt
 //   qorda-ls --syst "215 VMS MultiNet V3.5" listing.txt
 //   qorda-ls --host-type "IBM MVS" --format json < listing.txt
 //   qorda-ls ftp://ftp.example.org/pub/
@@ -16,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "guess_report.h"
 #include "host_types.h"
 #include "listing_decoder.h"
 #include "live_listing.h"
@@ -36,6 +39,8 @@ struct Options {
   OutputFormat format = OutputFormat::kTable;
   std::string encoding;
   bool listHostTypes = false;
+  bool guessOnly = false;
+  bool noGuess = false;
   uint32_t filter = 0xFFFFFFFF;
   LiveSettings live;
 };
@@ -67,7 +72,8 @@ int Decode(const Options& options, const std::vector<ServerUrl>& urls) {
   RowWriter rows(options.format, out);
   rows.Heading();
   DecodeContext context{options.decode, *names, out, rows, {}};
-  const HostTypeEvidence fileEvidence{options.live.hostType, false, options.greeting, options.syst};
+  const HostTypeEvidence fileEvidence{options.live.hostType, false, options.greeting, options.syst,
+                                      !options.noGuess};
   int status = 0;
   size_t urlIndex = 0;
   for (const std::string& input : options.inputs) {
@@ -114,7 +120,8 @@ int main(int argc, char** argv) {
                  "Listing files or server URLs; standard input when none or '-'");
   app.add_option("-t,--host-type", options.hostType,
                  "Host type by display name (case-insensitive) or id, e.g. \"VMS MultiNet\" or "
-                 "6012; default AUTO, refined by --greeting and --syst or by the server");
+                 "6012; default AUTO, refined by --greeting and --syst or by the server, else "
+                 "guessed from the listing's first lines");
   app.add_option("--greeting", options.greeting, "The server's greeting, to detect the host type");
   app.add_option("--syst", options.syst, "The server's reply to SYST, to detect the host type");
   app.add_option("--cwd", options.decode.currentDirectory,
@@ -130,6 +137,11 @@ int main(int argc, char** argv) {
   app.add_option("--encoding", options.encoding,
                  "Code page of the names (any iconv name: cp1252, cp437, latin1, ebcdic-us...); "
                  "default: UTF-8 when valid, else cp1252");
+  app.add_flag("--guess", options.guessOnly,
+               "Only guess which host type wrote each listing: every way of reading its first "
+               "lines, ranked; nothing is decoded");
+  app.add_flag("--no-guess", options.noGuess,
+               "Never guess the host type from the listing: AUTO stays AUTO (the Unix parser)");
   app.add_flag("--list-host-types", options.listHostTypes,
                "List the host types as the library's list export fills a list box");
   app.add_option("--filter", options.filter,
@@ -161,6 +173,12 @@ int main(int argc, char** argv) {
       {"table", OutputFormat::kTable}, {"json", OutputFormat::kJson}, {"csv", OutputFormat::kCsv}};
   options.format = formats.at(formatName);
   if (options.listHostTypes) return ListHostTypes(options);
+  options.live.guess = !options.noGuess;
+  if (options.guessOnly) {
+    if (options.inputs.empty()) options.inputs.push_back("-");
+    Output out(STDOUT_FILENO);
+    return ReportGuesses(options.inputs, options.format, out);
+  }
   std::vector<ServerUrl> urls;
   if (const int status = CheckOptions(options, urls); status != 0) return status;
   return Decode(options, urls);
