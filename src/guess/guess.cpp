@@ -364,7 +364,7 @@ void GuessHostType(const char* bytes, std::size_t length, int32_t currentType,
     const std::size_t copied = std::min(end - at, kLineReach);
     std::memcpy(line, bytes + at, copied);
     line[copied] = '\0';
-    const auto trimmed = static_cast<int>(TrimmedLength(line, strnlen(line, copied)));
+    const auto trimmed = static_cast<int>(TrimmedLengthIn(line, strnlen(line, copied)));
     SplitWords(line, trimmed, words);
     DecodeUnderEveryCandidate(line, trimmed, words, currentYear, tallies);
     ++linesTaken;
