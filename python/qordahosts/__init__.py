@@ -12,11 +12,21 @@ from importlib import metadata as _metadata
 
 from ._core import Entry
 from ._ftp import list_ftp
-from ._hosts import HostType, detect_from_greeting, detect_from_syst, host_types
+from ._hosts import (
+    Candidate,
+    Guess,
+    HostType,
+    detect_from_greeting,
+    detect_from_syst,
+    guess_host_type,
+    host_types,
+)
 from ._listing import Kind, Listing, decode_line, decode_listing
 
 __all__ = [
+    "Candidate",
     "Entry",
+    "Guess",
     "HostType",
     "Kind",
     "Listing",
@@ -24,6 +34,7 @@ __all__ = [
     "decode_listing",
     "detect_from_greeting",
     "detect_from_syst",
+    "guess_host_type",
     "host_types",
     "list_ftp",
 ]

@@ -2,11 +2,11 @@ import datetime
 import enum
 import ftplib
 from collections.abc import Iterable, Iterator
-from typing import Literal, SupportsIndex, final, overload
+from typing import Literal, NamedTuple, SupportsIndex, final, overload
 
 __version__: str
 
-_ChosenBy = Literal["given", "greeting", "syst", "auto"]
+_ChosenBy = Literal["given", "greeting", "syst", "guessed", "auto"]
 
 class Kind(enum.IntEnum):
     UNSTATED = 0
@@ -151,12 +151,47 @@ class Listing:
     host_type: HostType | int
     chosen_by: _ChosenBy
     encoding: str
+    guess: Guess | None
+    """The ranked candidates when the host type was guessed or a guess was tried."""
     def __iter__(self) -> Iterator[Entry]: ...
     def __len__(self) -> int: ...
     @overload
     def __getitem__(self, index: SupportsIndex) -> Entry: ...
     @overload
     def __getitem__(self, index: slice) -> list[Entry]: ...
+
+class Candidate(NamedTuple):
+    """How one host type reads a listing's first lines."""
+
+    host_type: HostType | int
+    score: int
+    """0 to 1000: how much of the lines its records explain."""
+    lines_read: int
+    entries: int
+    lines_tried: int
+    same_records_as: HostType | int | None
+
+class Guess(list[Candidate]):
+    """The candidates, best first, and the outcome of the guess."""
+
+    host_type: HostType | int
+    """The best candidate's host type, or AUTO when none reads the lines well."""
+    verdict: Literal["clear", "close", "names only", "none"]
+    lines_sampled: int
+    tied: tuple[HostType | int, ...]
+    """Host types that decode the lines to the same records as the guess."""
+    runner_up: Candidate | None
+    current: Candidate
+    """How the host type passed as current reads the lines."""
+
+def guess_host_type(
+    lines: bytes | bytearray | memoryview | str | Iterable[str | bytes],
+    current: _HostTypeArgument = ...,
+    *,
+    encoding: str = "utf-8",
+) -> Guess:
+    """Which host type wrote a listing, from its first 64 lines (16 KB at most).
+    Keeps nothing: decoding afterwards is as if no guess had been made."""
 
 def decode_line(
     line: str | bytes,
@@ -180,11 +215,12 @@ def decode_listing(
     prefix: str | bytes = "",
 ) -> Listing:
     """A LIST reply; the host type is given, or detected from the greeting
-    and then the SYST reply, or AUTO."""
+    and then the SYST reply, or guessed from the first lines, or AUTO."""
 
 def detect_from_syst(reply: str | bytes, current: _HostTypeArgument = ...) -> HostType | int: ...
 def detect_from_greeting(text: str | bytes, current: _HostTypeArgument = ...) -> HostType | int: ...
 def host_types() -> list[HostType]: ...
 def list_ftp(ftp: ftplib.FTP, path: str = "", *, mlsd: bool = False) -> Listing:
     """Lists path on a connected ftplib.FTP or FTP_TLS, host type detected
-    from its greeting and SYST reply, and decodes the reply."""
+    from its greeting and SYST reply (or guessed from the listing), and
+    decodes the reply."""

@@ -4,7 +4,10 @@ the host type a listing is decoded with."""
 from __future__ import annotations
 
 import enum
+import itertools
 import re
+from collections.abc import Callable, Iterable
+from typing import NamedTuple
 
 from . import _core
 
@@ -105,29 +108,132 @@ def detect_from_greeting(text: str | bytes, current: HostType | int = HostType.A
     return as_host_type(_core.detect_from_greeting(text_bytes, current_id))
 
 
+class Candidate(NamedTuple):
+    """One way of reading a listing's first lines: how a host type decodes them."""
+
+    host_type: HostType | int
+    score: int
+    """0 to 1000: how much of the lines its records explain (fields and names
+    that match the text, the dialect's own headings and totals dropped), less
+    what they get wrong (column debris in names, dates not in the line)."""
+    lines_read: int
+    """Lines it reads well: entries with their fields, and its own headings,
+    totals and continuation lines, dropped."""
+    entries: int
+    """Lines that give an entry, read well or not."""
+    lines_tried: int
+    """Lines it was tried on: all, unless it fell far behind and was dropped."""
+    same_records_as: HostType | int | None
+    """A host type ranked before it that decodes every line to the same
+    records: the two cannot be told apart from these lines."""
+
+
+class Guess(list):
+    """The candidates of a guess, best first (a list of Candidate), and its outcome.
+
+    host_type is the best candidate's, or AUTO when none reads the lines
+    well. verdict says how sure the guess is: "clear", "close" (the next
+    different reading is not far behind), "names only" (the lines show names
+    and nothing more: a plain name list, or no listing at all) or "none".
+    tied are the host types that decode the lines to the same records as the
+    guess; runner_up is the best candidate whose records differ; current is
+    how the host type passed as current reads the same lines."""
+
+    _VERDICTS = ("none", "names only", "close", "clear")
+
+    def __init__(self, result: tuple) -> None:
+        best, verdict, lines, tied, runner_up, current, candidates = result
+        super().__init__(_candidate(values) for values in candidates)
+        self.host_type = as_host_type(best)
+        self.verdict = self._VERDICTS[verdict]
+        self.lines_sampled = lines
+        self.tied = tuple(candidate.host_type for candidate in self[1 : 1 + tied])
+        self.runner_up = self[runner_up] if runner_up >= 0 else None
+        self.current = _candidate(current)
+
+    def __repr__(self) -> str:
+        return f"<Guess {self.host_type!r} ({self.verdict}) of {len(self)} candidates>"
+
+
+def _candidate(values: tuple) -> Candidate:
+    host_type, score, lines_read, entries, lines_tried, same = values
+    return Candidate(as_host_type(host_type), score, lines_read, entries, lines_tried,
+                     as_host_type(same) if same else None)
+
+
+def guess_sample(data: object, encoding: str, function: str, argument: str) -> bytes:
+    """The first lines of data as the guess reads them: bytes or str as they
+    are, an iterable of lines joined at LF (their own line ends dropped)."""
+    if isinstance(data, str):
+        return data[: _core.GUESS_MAX_BYTES].encode(encoding, "surrogateescape")
+    if isinstance(data, (bytes, bytearray, memoryview)):
+        return bytes(data[: _core.GUESS_MAX_BYTES])
+    if not isinstance(data, Iterable):
+        raise TypeError(
+            f"{function}() argument '{argument}' must be bytes, str or an iterable of lines, "
+            f"not {type(data).__name__}"
+        )
+    sample = []
+    for number, line in enumerate(itertools.islice(data, _core.GUESS_MAX_LINES), 1):
+        if isinstance(line, str):
+            line = line.encode(encoding, "surrogateescape")
+        elif not isinstance(line, (bytes, bytearray)):
+            raise TypeError(
+                f"{function}() line {number} of {argument} must be str or bytes, "
+                f"not {type(line).__name__}"
+            )
+        sample.append(bytes(line).rstrip(b"\r\n"))
+    return b"\n".join(sample)
+
+
+def guess_host_type(
+    lines: bytes | str | Iterable[str | bytes],
+    current: HostType | int = HostType.AUTO,
+    *,
+    encoding: str = "utf-8",
+) -> Guess:
+    """Guesses which host type wrote a listing from its first lines.
+
+    lines is the listing (bytes or str) or an iterable of its lines; only
+    the first 64 lines within 16 KB are read. Every way the library knows of
+    reading a listing is tried on them and ranked by how much of the lines
+    its records explain. The guess keeps nothing: decoding afterwards gives
+    the same records as if no guess had been made."""
+    current_id = host_type_id(current, "guess_host_type", "current")
+    return Guess(_core.guess(guess_sample(lines, encoding, "guess_host_type", "lines"), current_id))
+
+
 def choose_host_type(
     function: str,
     host_type: object = None,
     *,
     syst: str | bytes | None = None,
     greeting: str | bytes | None = None,
-) -> tuple[HostType | int, str]:
-    """The host type to decode a listing with, and how it was chosen.
+    sample: Callable[[], bytes] | None = None,
+) -> tuple[HostType | int, str, Guess | None]:
+    """The host type to decode a listing with, how it was chosen, and the
+    guess when one was made.
 
     As qorda-ls chooses: a given type other than AUTO ("given"); else the
-    greeting's ("greeting"), else the SYST reply's ("syst"); else AUTO
-    ("auto"), which decodes as Unix."""
+    greeting's ("greeting"), else the SYST reply's ("syst"); else the guess
+    from the listing's first lines, which sample gives ("guessed"); else
+    AUTO ("auto"), which decodes as Unix."""
     given = None if host_type is None else host_type_id(host_type, function, "host_type")
     greeting_text = None if greeting is None else server_text(greeting, function, "greeting")
     reply = None if syst is None else server_text(syst, function, "syst")
     if given is not None and given != HostType.AUTO:
-        return as_host_type(given), "given"
+        return as_host_type(given), "given", None
     if greeting_text is not None:
         detected = _core.detect_from_greeting(greeting_text, HostType.AUTO)
         if detected != HostType.AUTO:
-            return as_host_type(detected), "greeting"
+            return as_host_type(detected), "greeting", None
     if reply is not None:
         detected = _core.detect_from_syst(reply, HostType.AUTO)
         if detected != HostType.AUTO:
-            return as_host_type(detected), "syst"
-    return HostType.AUTO, "auto"
+            return as_host_type(detected), "syst", None
+    if sample is not None:
+        guess = Guess(_core.guess(sample(), HostType.AUTO))
+        if guess.verdict != "none":
+            return guess.host_type, "guessed", guess
+        return HostType.AUTO, "auto", guess
+    return HostType.AUTO, "auto", None

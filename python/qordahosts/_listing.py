@@ -9,7 +9,7 @@ import itertools
 from collections.abc import Iterable, Iterator
 
 from . import _core
-from ._hosts import HostType, choose_host_type, host_type_id
+from ._hosts import Guess, HostType, choose_host_type, guess_sample, host_type_id
 
 Entry = _core.Entry
 
@@ -85,8 +85,9 @@ def decode_line(
 class Listing:
     """The entries of one listing, with the host type used and how it was chosen.
 
-    chosen_by is "given", "greeting", "syst" or "auto" (nothing detected: AUTO
-    decodes as Unix).
+    chosen_by is "given", "greeting", "syst", "guessed" (from the listing's
+    first lines; guess holds the ranked candidates) or "auto" (nothing
+    detected or guessed: AUTO decodes as Unix).
 
     A listing made from bytes or str holds all its entries. One made from a
     file or an iterable of lines decodes them as it is iterated, CHUNK_LINES at
@@ -94,7 +95,7 @@ class Listing:
     can be iterated once and has no len() or indexing (list(listing) keeps
     the entries). Pickling it reads the rest of the input."""
 
-    __slots__ = ("host_type", "chosen_by", "encoding", "_entries", "_chunks")
+    __slots__ = ("host_type", "chosen_by", "encoding", "guess", "_entries", "_chunks")
 
     def __init__(
         self,
@@ -103,10 +104,12 @@ class Listing:
         encoding: str,
         entries: list[Entry],
         chunks: Iterator[list[Entry]] | None = None,
+        guess: Guess | None = None,
     ) -> None:
         self.host_type = host_type
         self.chosen_by = chosen_by
         self.encoding = encoding
+        self.guess = guess
         self._entries = entries
         self._chunks = chunks
 
@@ -139,7 +142,7 @@ class Listing:
 
     def __reduce__(self):
         entries = self._read_rest()
-        return (Listing, (self.host_type, self.chosen_by, self.encoding, entries))
+        return (Listing, (self.host_type, self.chosen_by, self.encoding, entries, None, self.guess))
 
     def __repr__(self) -> str:
         read = f"{len(self._entries)} entries" + (" so far" if self._chunks is not None else "")
@@ -166,7 +169,7 @@ def decode_listing(
     data is the reply as bytes or str (lines end in LF or CR LF), or a file
     object or any iterable of lines, read lazily. The host type is the one
     given, or else detected from the greeting and then the SYST reply, or
-    else AUTO. Names are decoded with `encoding` and "surrogateescape", so that
+    else guessed from the first lines (Listing.guess), or else AUTO. Names are decoded with `encoding` and "surrogateescape", so that
     Entry.raw_name gives back the server's bytes; a str is encoded with it.
 
     Lines are decoded in C++ without the GIL, one listing at a time in the
@@ -189,8 +192,17 @@ def decode_listing(
                 "decode_listing() argument 'data' must be bytes, str, a file object or an iterable "
                 f"of lines, not {type(data).__name__}"
             ) from None
-    chosen, chosen_by = choose_host_type("decode_listing", host_type, syst=syst, greeting=greeting)
+    if lines is None:
+        sample = functools.partial(guess_sample, data, codec, "decode_listing", "data")
+    else:
+        # Only the lines the guess reads are held before decoding starts.
+        first = list(itertools.islice(lines, _core.GUESS_MAX_LINES))
+        sample = functools.partial(guess_sample, first, codec, "decode_listing", "data")
+        lines = itertools.chain(first, lines)
+    chosen, chosen_by, guess = choose_host_type(
+        "decode_listing", host_type, syst=syst, greeting=greeting, sample=sample
+    )
     decoder = _core.Decoder(int(chosen), cwd, prefix, codec)
     if lines is None:
-        return Listing(chosen, chosen_by, codec, decoder.decode_data(data))
-    return Listing(chosen, chosen_by, codec, [], _decode_chunks(decoder, lines))
+        return Listing(chosen, chosen_by, codec, decoder.decode_data(data), None, guess)
+    return Listing(chosen, chosen_by, codec, [], _decode_chunks(decoder, lines), guess)

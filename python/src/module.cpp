@@ -8,6 +8,7 @@
 #include "decoding.h"
 #include "entry.h"
 #include "qordahosts.h"
+#include "qordahosts_guess.h"
 
 namespace qorda::python {
 namespace {
@@ -54,14 +55,57 @@ PyObject* HostTypeNamesFunction(PyObject*, PyObject*) {
   return names;
 }
 
+PyObject* CandidateTuple(const QORDA_GuessCandidate& candidate) {
+  return Py_BuildValue("(iiiiii)", candidate.hostTypeId, candidate.score, candidate.linesRead,
+                       candidate.entries, candidate.linesTried, candidate.sameRecordsAs);
+}
+
+// guess(data, current) -> (host type, verdict, lines sampled, tied count,
+// runner-up index, current's candidate, [candidate, ...]); a candidate is
+// (id, score, lines read, entries, lines tried, same records as). The
+// guess keeps no state, so it runs without the GIL and needs no lock.
+PyObject* GuessFunction(PyObject*, PyObject* args) {
+  Py_buffer data;
+  int32_t currentType;
+  if (!PyArg_ParseTuple(args, "y*i", &data, &currentType)) return nullptr;
+  QORDA_GuessResult result;
+  Py_BEGIN_ALLOW_THREADS;
+  QORDA_GuessHostType(static_cast<const char*>(data.buf), static_cast<size_t>(data.len),
+                      currentType, &result);
+  Py_END_ALLOW_THREADS;
+  PyBuffer_Release(&data);
+  PyObject* candidates = PyList_New(result.candidateCount);
+  if (candidates == nullptr) return nullptr;
+  for (int32_t index = 0; index < result.candidateCount; ++index) {
+    PyObject* candidate = CandidateTuple(result.candidates[index]);
+    if (candidate == nullptr) {
+      Py_DECREF(candidates);
+      return nullptr;
+    }
+    PyList_SET_ITEM(candidates, index, candidate);
+  }
+  PyObject* current = CandidateTuple(result.current);
+  if (current == nullptr) {
+    Py_DECREF(candidates);
+    return nullptr;
+  }
+  return Py_BuildValue("(iiiiiNN)", result.hostTypeId, result.verdict, result.linesSampled,
+                       result.tiedCount, result.runnerUp, current, candidates);
+}
+
 bool AddConstants(PyObject* module) {
   static constexpr struct {
     const char* name;
     long value;
   } kConstants[] = {
-      {"HOST_TYPE_BASE", HOST_TYPE_BASE}, {"KIND_UNSTATED", KIND_UNSTATED},
-      {"KIND_FILE", KIND_FILE},           {"KIND_LINK", KIND_LINK},
-      {"KIND_DIRECTORY", KIND_DIRECTORY}, {"KIND_OBJECT", KIND_OBJECT},
+      {"HOST_TYPE_BASE", HOST_TYPE_BASE},
+      {"KIND_UNSTATED", KIND_UNSTATED},
+      {"KIND_FILE", KIND_FILE},
+      {"KIND_LINK", KIND_LINK},
+      {"KIND_DIRECTORY", KIND_DIRECTORY},
+      {"KIND_OBJECT", KIND_OBJECT},
+      {"GUESS_MAX_LINES", QORDA_GUESS_MAX_LINES},
+      {"GUESS_MAX_BYTES", QORDA_GUESS_MAX_BYTES},
   };
   for (const auto& constant : kConstants) {
     if (PyModule_AddIntConstant(module, constant.name, constant.value) < 0) return false;
@@ -76,6 +120,9 @@ PyMethodDef gFunctions[] = {
      "detect_from_syst(reply: bytes, current: int) -> int"},
     {"detect_from_greeting", DetectFromGreetingFunction, METH_VARARGS,
      "detect_from_greeting(text: bytes, current: int) -> int"},
+    {"guess", GuessFunction, METH_VARARGS,
+     "guess(data: bytes, current: int) -> (id, verdict, lines, tied, runner_up, current, "
+     "candidates)"},
     {"host_type_names", HostTypeNamesFunction, METH_NOARGS,
      "The display names of the host type table, by index (id - 6000)."},
     {"_set_kind_members", SetKindMembers, METH_O,
