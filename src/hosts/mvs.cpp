@@ -70,10 +70,12 @@ void ReadDateEitherOrder(ListingEntry& entry, const char* date) {
 void ReadColumnDate(ListingEntry& entry, const ColumnLine& line) {
   if (!IsDigit(ColumnChar(line, 14))) return;
   const char* date = ColumnText(line, 14);
-  // A four-digit first field above 12 followed by a number always fails
-  // the month-first reading, so the year-first one is all that is left.
+  // A four-digit first field above 31 followed by a number always fails
+  // the month-first reading: it is no month, and no day when that reading
+  // swaps its fields ("0023/38" can still be read as a day). So the
+  // year-first reading is all that is left.
   const std::size_t available = static_cast<std::size_t>(line.text + line.length - date);
-  if (MatchesShapeIn(date, available, "9999/9") && DigitsValueIn(date, 4) > 12) {
+  if (MatchesShapeIn(date, available, "9999/9") && DigitsValueIn(date, 4) > 31) {
     ParseDate(entry, date, DATE_YEAR_FIRST);
     if constexpr (kCheckFastReaders) {
       ListingEntry general = entry;
