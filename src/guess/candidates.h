@@ -66,7 +66,7 @@ inline constexpr const char* kGcos6AixOwn[] = {"Directory:", "Entry Name"};
 inline constexpr const char* kGcos6OsOwn[] = {"^Directory:", "^Time:", "^Record CI", "^Entry Nam",
                                               "^*"};
 inline constexpr const char* kUnisysOwn[] = {"Report for", " Octets"};
-inline constexpr const char* kHp3000Own[] = {"PATH=", "SIZE  TY"};
+inline constexpr const char* kHp3000Own[] = {"PATH=", "SIZE  TY", "^-------", " -------"};
 inline constexpr const char* kCp6Own[] = {"t modified", "s listed"};
 inline constexpr const char* kR1000Own[] = {"SESSION"};
 

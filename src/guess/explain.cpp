@@ -105,6 +105,25 @@ void ExplainSplitDate(const LineWords& words, const ListingEntry& entry, Marks& 
   }
 }
 
+int DayOfYear(const ListingEntry& entry) {
+  constexpr int kDaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+  const int year = entry.year;
+  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+  return kDaysBefore[(entry.month - 1) % 12] + entry.day + (leap && entry.month > 2 ? 1 : 0);
+}
+
+// "1234-01136": the record's time, year and day of the year in one word.
+void ExplainStamp(const LineWords& words, const ListingEntry& entry, Marks& marks) {
+  for (int w = 0; w < words.count; ++w) {
+    if (!Free(marks, words, w, Shape::kStamp)) continue;
+    const Word& word = words.words[w];
+    if (word.parts[1] != entry.year % 100 || word.parts[2] != DayOfYear(entry)) continue;
+    marks.Field(w);
+    marks.timeFound = word.parts[0] == entry.hour * 100 + entry.minute;
+    return;
+  }
+}
+
 void ExplainDate(const LineWords& words, const ListingEntry& entry, int currentYear, Marks& marks) {
   // A listing's dates lie between the first Unix systems and next year: a
   // reading that makes 2030 of "30/11/26" has the order wrong.
@@ -119,6 +138,7 @@ void ExplainDate(const LineWords& words, const ListingEntry& entry, int currentY
     }
   }
   if (marks.fields == before) ExplainSplitDate(words, entry, marks);
+  if (marks.fields == before) ExplainStamp(words, entry, marks);
   if (marks.fields == before) return;
   marks.dateFound = true;
   for (int w = 0; w < words.count; ++w) {
@@ -250,25 +270,47 @@ void ExplainKind(const LineWords& words, const char* line, const ListingEntry& e
   }
 }
 
-// "WORLD", "LNK", "SYM", "folder": the type word that a reading which
-// states a kind took it from, when no mark above explained the kind. Read
-// after the name, which may hold such words itself.
+// The words that dialects write for a kind other than a plain file: a
+// partitioned data set, a directory, library or folder, a link, a
+// relocatable or absolute program element.
+constexpr const char* kKindWords[] = {"PO",    "DIR",       "DDI", "LIB", "FLR", "LIBRARY",
+                                      "WORLD", "DIRECTORY", "LNK", "REL", "ABS"};
+
+// Whether the word, without the brackets around it ("(WORLD)"), is a kind word.
+bool IsKindWord(const char* word, int length) {
+  while (length > 0 && !IsAlpha(word[length - 1])) --length;
+  while (length > 0 && !IsAlpha(*word)) ++word, --length;
+  for (const char* kindWord : kKindWords) {
+    if (static_cast<int>(std::strlen(kindWord)) != length) continue;
+    int i = 0;
+    while (i < length && ToUpper(word[i]) == kindWord[i]) ++i;
+    if (i == length) return true;
+  }
+  return false;
+}
+
+// "WORLD", "LNK", "PO": the type word that a reading which states a kind
+// took it from, when no mark above explained the kind. Read after the name,
+// which may hold such words itself.
 void ExplainKindWord(const LineWords& words, const char* line, const ListingEntry& entry,
                      Marks& marks) {
   // A plain file is many a dialect's default, stated by no word.
   if (entry.kind == KIND_UNSTATED || entry.kind == KIND_FILE || marks.kindExplained) return;
   for (int w = 0; w < words.count; ++w) {
     const Word& word = words.words[w];
-    if (marks.explained[w] || word.shape != Shape::kText || word.length < 2 || word.length > 10) {
-      continue;
-    }
-    bool letters = true;
-    for (int i = 0; i < word.length; ++i) letters = letters && IsAlpha(line[word.start + i]);
-    if (letters) {
+    if (!marks.explained[w] && word.shape == Shape::kText &&
+        IsKindWord(line + word.start, word.length)) {
       marks.Field(w);
       return;
     }
   }
+}
+
+bool HasAlnumIn(const char* text, int length) {
+  for (int i = 0; i < length; ++i) {
+    if (IsAlnum(text[i])) return true;
+  }
+  return false;
 }
 
 // Whether the letters and digits of the name, at least three, begin the
@@ -487,7 +529,11 @@ Explanation ExplainEntry(const LineWords& words, const char* line, const Listing
     const Word& word = words.words[w];
     explained += marks.explained[w] ? WeightOf(word) : 0;
     total += WeightOf(word);
-    textLeft += !marks.explained[w] && !IsFieldShape(word.shape) ? 1 : 0;
+    // A separator (":", "*", "|") between columns is no text.
+    textLeft += !marks.explained[w] && !IsFieldShape(word.shape) &&
+                        HasAlnumIn(line + word.start, word.length)
+                    ? 1
+                    : 0;
   }
   // A date far from the present is likely misread: half a date.
   if (marks.dateFound && marks.implausibleDate) explained -= 2;

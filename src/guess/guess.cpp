@@ -23,6 +23,11 @@ constexpr float kDropCredit = 0.5f;
 // Lines a listing may open with before its first entry: headings, whatever
 // they show ("Directory of /h0/USR  2026/12/07 2052").
 constexpr int kHeadingLines = 2;
+// A reading whose parser knows every line for a heading of its dialect is
+// a listing cut before its first entry only in a short sample; over more
+// lines, they are some other dialect's entries that happen to hold its
+// heading texts (a "*" or " bytes" in every line).
+constexpr int kMaxLinesOfHeadingsOnly = 4;
 // Below this, no reading explains enough of the lines to be believed.
 constexpr float kConvincingScore = 0.15f;
 // A reading this far ahead of the next different one is clearly the right.
@@ -30,7 +35,7 @@ constexpr float kClearMargin = 0.08f;
 // An entry is read well when this much of its line is explained.
 constexpr float kReadWellQuality = 0.25f;
 // Words of text that a name-only reading may leave unread in a line.
-constexpr int kMaxTextLeft = 2;
+constexpr int kMaxTextLeft = 3;
 // A reading may take at most this share of the lines, and one line more, for
 // headings and totals that its parser does not know by their text: a
 // reading that drops most lines is no reading of them.
@@ -272,8 +277,9 @@ void Finish(Tally& tally) {
   // reads few of its entries well, reads some other text.
   const bool fewEntries = (tally.entries + tally.ownDrops) * 10 < tally.linesTried * 3;
   const bool fewRead = tally.entriesRead * 2 < tally.entries;
-  tally.believable =
-      tally.active && tally.score >= kConvincingScore * 1000 && !fewEntries && !fewRead;
+  const bool headingsOnly = tally.entries == 0 && tally.linesTried > kMaxLinesOfHeadingsOnly;
+  tally.believable = tally.active && tally.score >= kConvincingScore * 1000 && !fewEntries &&
+                     !fewRead && !headingsOnly;
 }
 
 QORDA_GuessCandidate Describe(const Tally& tally, int32_t hostTypeId, int32_t sameRecordsAs) {

@@ -212,6 +212,24 @@ bool ReadNumber(Text word, Word& out) {
   return true;
 }
 
+// "1234-01136": four digits of hour and minute, "-", two of the year and
+// three of the day of the year.
+bool ReadStamp(Text word, Word& out) {
+  if (word.length != 10 || word.At(4) != '-') return false;
+  int value[2] = {0, 0};
+  for (int i = 0; i < 10; ++i) {
+    if (i == 4) continue;
+    if (!IsDigit(word.At(i))) return false;
+    int& part = value[i < 4 ? 0 : 1];
+    part = part * 10 + (word.At(i) - '0');
+  }
+  out.parts[0] = value[0];
+  out.parts[1] = value[1] / 1000;
+  out.parts[2] = value[1] % 1000;
+  return out.parts[0] % 100 < 60 && out.parts[0] / 100 < 24 && out.parts[2] >= 1 &&
+         out.parts[2] <= 366;
+}
+
 // The words whose shape their length and letters alone tell.
 bool ClassifyShortWord(Text word, Word& out) {
   if (word.length == 2) {
@@ -247,6 +265,9 @@ void Classify(Text word, Word& out) {
     return;
   } else if (ReadNumber(word, out)) {
     return;
+  } else if (ReadStamp(word, out)) {
+    out.shape = Shape::kStamp;
+    out.partCount = 3;
   } else if (ReadTime(word, out)) {
     out.shape = Shape::kTime;
   } else if (Lexed lexed; LexDate(word, lexed)) {
@@ -291,7 +312,8 @@ void SplitWords(const char* line, int length, LineWords& out) {
     word = ClassifyWord(line + start, i - start);
     word.start = static_cast<uint16_t>(start);
     out.weight += WeightOf(word);
-    out.showsDate |= word.shape == Shape::kDate || word.shape == Shape::kTime;
+    out.showsDate |=
+        word.shape == Shape::kDate || word.shape == Shape::kTime || word.shape == Shape::kStamp;
     out.showsFields |= IsFieldShape(word.shape);
   }
   for (const int w : {0, out.count - 1}) {

@@ -22,6 +22,7 @@ enum class Shape : uint8_t {
   kDirMark,     // "<DIR>", "DIR", "[dir]"
   kArrow,       // "->" of a link
   kFacts,       // "type=file;size=1234;modify=20230105123456;": MLSD facts
+  kStamp,       // "1234-01136": hours and minutes, then year and day of the year
 };
 
 struct Word {
@@ -33,7 +34,9 @@ struct Word {
   bool control;       // holds a control character: no text a server writes
   char meridiem;      // 'a' or 'p' behind a time ("12:07AM", "11:05p"), else 0
   int64_t value;      // of a number; of a scaled size, in bytes
-  int32_t parts[3];   // of a date (its month part as 0 when named), time or ratio
+  // Of a date (its month part as 0 when named), time or ratio; of a stamp,
+  // hours * 100 + minutes, the year's two digits and the day of the year.
+  int32_t parts[3];
 };
 
 // Lines with more words are prose, not listings; the rest are not looked at.
