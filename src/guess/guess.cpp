@@ -154,7 +154,7 @@ void TakeEntry(Tally& tally, const Explanation& explanation, const RecordFacts& 
   ++tally.entries;
   tally.fieldEntries += explanation.fields > 0 ? 1 : 0;
   // A name-only dialect gives a clean name, and leaves unread its columns
-  // of numbers and a word or two of text ("FB", "SEQ"), never half the
+  // of numbers and a few words of text ("PS  FB  USR012"), never half the
   // line; so do lines that show nothing more than a name. The others give
   // fields, and explain a fair share of the line with them.
   const bool nameOnly =
