@@ -191,7 +191,7 @@ TEST_F(LiveListing, HoldsUpAgainstMisbehavingServers) {
        .rows = 3,
        .withinSeconds = 20},
       {.name = "nothing detected: the listing tells",
-       .server = {"--syst", "215 Nothing known"},
+       .server = {"--reply", "SYST=215 Nothing known"},
        .err = "6010 \"Unix (Standard)\" (guessed from the listing: 3 of 3 lines",
        .rows = 3,
        .withinSeconds = 20},
@@ -206,12 +206,12 @@ TEST_F(LiveListing, HoldsUpAgainstMisbehavingServers) {
        .err = "refused the connection: 421 Too many users",
        .withinSeconds = 20},
       {.name = "another protocol",
-       .server = {"--greeting", "HTTP/1.0 400 Bad Request", "--data", "raw"},
+       .server = {"--greeting", "HTTP/1.0 400 Bad Request"},
        .exitCode = 3,
        .err = "not an FTP server (it sent: HTTP/1.0 400 Bad Request)",
        .withinSeconds = 20},
       {.name = "LIST refused",
-       .server = {"--list-reply", "550 No such directory"},
+       .server = {"--reply", "LIST=550 No such directory"},
        .exitCode = 3,
        .err = "refused LIST: 550 No such directory",
        .withinSeconds = 20},
@@ -230,8 +230,7 @@ TEST_F(LiveListing, HoldsUpAgainstMisbehavingServers) {
        .withinSeconds = 3 + 2},
   };
   for (const Case& c : cases) {
-    std::vector<std::string> command = {"/usr/bin/python3", BAD_FTP_SERVER, "--port",
-                                        "{port}",           "--lifetime",   "30"};
+    std::vector<std::string> command = {"/usr/bin/python3", BAD_FTP_SERVER, "--port", "{port}"};
     command.insert(command.end(), c.server.begin(), c.server.end());
     const ServerProcess server(command, work_.Path("server.log"));
     std::vector<std::string> arguments = {"-f", "json"};
@@ -249,9 +248,9 @@ TEST_F(LiveListing, HoldsUpAgainstMisbehavingServers) {
 // A reader that goes away, or an output that fails, stops an endless
 // listing at once.
 TEST_F(LiveListing, StopsAnEndlessListingWhenTheOutputGoes) {
-  const ServerProcess server({"/usr/bin/python3", BAD_FTP_SERVER, "--port", "{port}", "--lifetime",
-                              "30", "--data", "endless"},
-                             work_.Path("server.log"));
+  const ServerProcess server(
+      {"/usr/bin/python3", BAD_FTP_SERVER, "--port", "{port}", "--data", "endless"},
+      work_.Path("server.log"));
   const RunResult closedPipe =
       RunQordaLs(work_, {server.Url("/pub/")}, RunOptions{.readerLeavesAfterOneRead = true});
   EXPECT_EQ(closedPipe.signal, SIGPIPE) << closedPipe.err;
