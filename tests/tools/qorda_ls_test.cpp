@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -17,7 +18,7 @@ namespace {
 class QordaLs : public ::testing::Test {
  protected:
   RunResult Invoke(const std::vector<std::string>& arguments, const std::string& input = "") {
-    return RunQordaLs(work_, arguments, input);
+    return RunQordaLs(work_, arguments, {.input = input});
   }
   std::filesystem::path Write(const std::string& name, const std::string& text) {
     return work_.Write(name, text);
@@ -334,12 +335,12 @@ TEST_F(QordaLs, HoldsUpAgainstHostileFilesAndOutputs) {
   const Case cases[] = {
       {.name = "full disk",
        .arguments = {listing},
-       .options = {.stdoutPath = "/dev/full"},
+       .options = {.output = RunOptions::kFullDisk},
        .exitCode = 4,
        .err = "standard output: No space left on device"},
       {.name = "closed standard output",
        .arguments = {listing},
-       .options = {.closedStdout = true},
+       .options = {.output = RunOptions::kClosed},
        .exitCode = 4,
        .err = "standard output: Bad file descriptor"},
       {.name = "a directory",
@@ -350,7 +351,7 @@ TEST_F(QordaLs, HoldsUpAgainstHostileFilesAndOutputs) {
       {.name = "an endless file",
        .arguments = {"/dev/zero"},
        .options = {.killAfterSeconds = 3},
-       .exitCode = -1},
+       .exitCode = 128 + SIGKILL},
   };
   for (const Case& c : cases) {
     const RunResult run = RunQordaLs(work_, c.arguments, c.options);
