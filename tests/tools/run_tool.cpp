@@ -171,28 +171,4 @@ std::vector<nlohmann::json> JsonLines(const std::string& text) {
   return objects;
 }
 
-std::vector<std::vector<std::string>> CsvRecords(const std::string& text) {
-  std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
-  bool quoted = false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    const bool pairFollows = i + 1 < text.size() && text[i + 1] == (c == '"' ? '"' : '\n');
-    if (quoted && c == '"' && pairFollows) {
-      records.back().back() += '"';
-      ++i;
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (!quoted && c == ',') {
-      records.back().emplace_back();
-    } else if (!quoted && c == '\r' && pairFollows) {
-      ++i;
-      records.emplace_back(1);
-    } else {
-      records.back().back() += c;
-    }
-  }
-  if (records.back() == std::vector<std::string>(1)) records.pop_back();
-  return records;
-}
-
 }  // namespace qorda::testing

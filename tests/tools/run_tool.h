@@ -67,7 +67,5 @@ int FreePort();
 std::string ReadFile(const std::filesystem::path& path);
 std::vector<std::string> Lines(const std::string& text);
 std::vector<nlohmann::json> JsonLines(const std::string& text);
-// An RFC 4180 reader, enough to check what qorda-ls writes.
-std::vector<std::vector<std::string>> CsvRecords(const std::string& text);
 
 }  // namespace qorda::testing
