@@ -113,6 +113,7 @@ TEST(LiveListing, HoldsUpAgainstMisbehavingServers) {
       {.server = {"--greeting", "421 Too many"}, .status = 3, .err = "refused the connection: 421"},
       {.server = {"--greeting", "HTTP/1.0 400 Bad"}, .status = 3, .err = "not an FTP server"},
       {.server = {"--reply", "PASS=530 No"}, .status = 3, .err = "server refused PASS: 530 No"},
+      {.server = {"--reply", "LIST=550 No such"}, .status = 3, .err = "refused LIST: 550 No such"},
       {.server = {"--data", "stall:2"}, .status = 3, .err = "nothing arrived for 2 s", .rows = 2},
       {.server = {"--data", "trickle:0.2"}, .status = 3, .err = "stopped after 5 s (--max-time)"},
       // An endless listing stops at once when its reader goes or its output fails.
