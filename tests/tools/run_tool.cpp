@@ -3,7 +3,6 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -52,6 +51,25 @@ void Redirect(const fs::path& path, int flags, int fd) {
   close(opened);
 }
 
+// The reader of kUnreadPipe is gone before the first write.
+void RedirectStdout(RunOptions::Output output, const fs::path& captured) {
+  int ends[2];
+  switch (output) {
+    case RunOptions::kCaptured:
+      return Redirect(captured, O_WRONLY | O_CREAT | O_TRUNC, STDOUT_FILENO);
+    case RunOptions::kFullDisk:
+      return Redirect("/dev/full", O_WRONLY, STDOUT_FILENO);
+    case RunOptions::kClosed:
+      close(STDOUT_FILENO);
+      return;
+    case RunOptions::kUnreadPipe:
+      if (pipe(ends) != 0) _exit(127);
+      dup2(ends[1], STDOUT_FILENO);
+      close(ends[0]);
+      close(ends[1]);
+  }
+}
+
 }  // namespace
 
 TempDirectory::TempDirectory() {
@@ -72,38 +90,15 @@ fs::path TempDirectory::Write(const std::string& name, const std::string& text) 
 RunResult RunQordaLs(const TempDirectory& work, const std::vector<std::string>& arguments,
                      const RunOptions& options) {
   const fs::path input = work.Write("stdin", options.input);
-  const fs::path output =
-      options.stdoutPath.empty() ? work.Path("stdout") : fs::path(options.stdoutPath);
-  int pipeFds[2] = {-1, -1};
-  if (options.readerLeavesAfterOneRead && pipe(pipeFds) != 0) return {};
   const auto started = Clock::now();
   const pid_t pid = fork();
   if (pid == 0) {
     Redirect(input, O_RDONLY, STDIN_FILENO);
     Redirect(work.Path("stderr"), O_WRONLY | O_CREAT | O_TRUNC, STDERR_FILENO);
-    if (options.readerLeavesAfterOneRead) {
-      dup2(pipeFds[1], STDOUT_FILENO);
-      close(pipeFds[0]);
-      close(pipeFds[1]);
-    } else if (options.closedStdout) {
-      close(STDOUT_FILENO);
-    } else {
-      Redirect(output, O_WRONLY | O_CREAT | O_TRUNC, STDOUT_FILENO);
-    }
+    RedirectStdout(options.output, work.Path("stdout"));
     std::vector<std::string> argv = {QORDA_LS_PATH};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     Exec(argv);
-  }
-  std::string piped;
-  if (options.readerLeavesAfterOneRead) {
-    close(pipeFds[1]);
-    char buffer[4096];
-    pollfd readable{pipeFds[0], POLLIN, 0};
-    const ssize_t got = poll(&readable, 1, options.killAfterSeconds * 1000) == 1
-                            ? read(pipeFds[0], buffer, sizeof buffer)
-                            : 0;
-    if (got > 0) piped.assign(buffer, static_cast<size_t>(got));
-    close(pipeFds[0]);
   }
   int status = 0;
   rusage usage{};
@@ -112,13 +107,10 @@ RunResult RunQordaLs(const TempDirectory& work, const std::vector<std::string>& 
     if (Clock::now() > deadline) kill(pid, SIGKILL);
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
-  return {
-      WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-      WIFSIGNALED(status) ? WTERMSIG(status) : 0,
-      options.stdoutPath.empty() && !options.readerLeavesAfterOneRead ? ReadFile(output) : piped,
-      ReadFile(work.Path("stderr")),
-      std::chrono::duration<double>(Clock::now() - started).count(),
-      usage.ru_maxrss};
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
+          options.output == RunOptions::kCaptured ? ReadFile(work.Path("stdout")) : "",
+          ReadFile(work.Path("stderr")),
+          std::chrono::duration<double>(Clock::now() - started).count(), usage.ru_maxrss};
 }
 
 int FreePort() {
@@ -153,10 +145,9 @@ ServerProcess::~ServerProcess() {
   waitpid(pid_, nullptr, 0);
 }
 
-std::string ServerProcess::Url(const std::string& path) const {
-  std::string url = "ftp://127.0.0.1:";
-  url += std::to_string(port_);
-  url += path;
+std::string ServerProcess::Url(const std::string& path, const std::string& user) const {
+  std::string url = "ftp://";
+  url.append(user).append("127.0.0.1:").append(std::to_string(port_)).append(path);
   return url;
 }
 
@@ -178,30 +169,6 @@ std::vector<nlohmann::json> JsonLines(const std::string& text) {
   std::vector<nlohmann::json> objects;
   for (const std::string& line : Lines(text)) objects.push_back(nlohmann::json::parse(line));
   return objects;
-}
-
-std::vector<std::vector<std::string>> CsvRecords(const std::string& text) {
-  std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
-  bool quoted = false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    const bool pairFollows = i + 1 < text.size() && text[i + 1] == (c == '"' ? '"' : '\n');
-    if (quoted && c == '"' && pairFollows) {
-      records.back().back() += '"';
-      ++i;
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (!quoted && c == ',') {
-      records.back().emplace_back();
-    } else if (!quoted && c == '\r' && pairFollows) {
-      ++i;
-      records.emplace_back(1);
-    } else {
-      records.back().back() += c;
-    }
-  }
-  if (records.back() == std::vector<std::string>(1)) records.pop_back();
-  return records;
 }
 
 }  // namespace qorda::testing

@@ -27,16 +27,14 @@ class TempDirectory {
 };
 
 struct RunOptions {
-  std::string input = "";                 // standard input
-  std::string stdoutPath = "";            // where standard output goes; empty: captured
-  bool closedStdout = false;              // no standard output at all
-  bool readerLeavesAfterOneRead = false;  // a pipe whose reader reads once and goes
+  std::string input = "";  // standard input
+  // Standard output: captured into RunResult::out, or one that fails.
+  enum Output { kCaptured, kFullDisk, kClosed, kUnreadPipe } output = kCaptured;
   int killAfterSeconds = 60;
 };
 
 struct RunResult {
-  int exitCode;  // -1 when a signal ended the run
-  int signal;    // the signal that ended it, or 0
+  int exitCode;  // or 128 + the signal that ended the run, as a shell reports it
   std::string out;
   std::string err;
   double seconds;
@@ -44,11 +42,7 @@ struct RunResult {
 };
 
 RunResult RunQordaLs(const TempDirectory& work, const std::vector<std::string>& arguments,
-                     const RunOptions& options);
-inline RunResult RunQordaLs(const TempDirectory& work, const std::vector<std::string>& arguments,
-                            const std::string& input = "") {
-  return RunQordaLs(work, arguments, RunOptions{.input = input});
-}
+                     const RunOptions& options = {});
 
 // A server started for one test on a free loopback port, stopped with it.
 class ServerProcess {
@@ -59,8 +53,8 @@ class ServerProcess {
   ServerProcess(const ServerProcess&) = delete;
   ServerProcess& operator=(const ServerProcess&) = delete;
 
-  std::string Url(const std::string& path = "/") const;
-  int port() const { return port_; }
+  // user: "name:password@", or empty.
+  std::string Url(const std::string& path = "/", const std::string& user = "") const;
 
  private:
   int port_;
@@ -73,7 +67,5 @@ int FreePort();
 std::string ReadFile(const std::filesystem::path& path);
 std::vector<std::string> Lines(const std::string& text);
 std::vector<nlohmann::json> JsonLines(const std::string& text);
-// An RFC 4180 reader, enough to check what qorda-ls writes.
-std::vector<std::vector<std::string>> CsvRecords(const std::string& text);
 
 }  // namespace qorda::testing
