@@ -64,24 +64,27 @@ std::vector<Labelled> ExampleListings() {
   return listings;
 }
 
-// The main families' listings of 10 lines and more all decode right; what
-// misses among the rest are the dialects that a reading with more fields
-// explains better (a name-only server with Unix-like lines, ACI's 12 AM)
-// and prefixes holding nothing but a heading.
+// Every whole listing and the main families' listings of 10 lines and more
+// decode right, but for the dialects whose lines a reading with more fields
+// explains better (a name-only server with Unix-like lines, ACI's 12 AM);
+// what misses among the prefixes are mostly those holding only a heading.
 TEST(Guess, DecodesTheLabelledListingsRight) {
   const testing::FixedClock clock(2026, 12);
   const std::regex mainFamily("unix|windows-nt|iis|mlsd|vms|mvs|vm-cms|as400|netware|os2-|tandem");
+  const std::regex readBetterAsAnother("si-nt|amiga|aci");
   int listings = 0, right = 0;
   for (const Labelled& listing : ExampleListings()) {
     for (size_t count : {3, 5, 10, 0}) {  // 0: the whole listing
       if (count >= listing.lines.size()) continue;
-      if (count == 0) count = listing.lines.size();
+      const bool whole = count == 0;
+      if (whole) count = listing.lines.size();
       const Lines prefix(listing.lines.begin(), listing.lines.begin() + count);
       const int32_t guess = Guess(prefix).hostTypeId;
       const bool ok = SameRecords(prefix, guess, listing.hostTypeId);
       ++listings;
       right += ok ? 1 : 0;
-      EXPECT_TRUE(ok || count < 10 || !std::regex_search(listing.file, mainFamily))
+      EXPECT_TRUE(ok || std::regex_search(listing.file, readBetterAsAnother) ||
+                  (!whole && (count < 10 || !std::regex_search(listing.file, mainFamily))))
           << listing.file << ", " << count << " lines: guessed " << guess;
     }
   }
