@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "scan/dates.h"
 #include "scan/text.h"
 
 namespace qorda::guess {
@@ -105,19 +106,15 @@ void ExplainSplitDate(const LineWords& words, const ListingEntry& entry, Marks& 
   }
 }
 
-int DayOfYear(const ListingEntry& entry) {
-  constexpr int kDaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-  const int year = entry.year;
-  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-  return kDaysBefore[(entry.month - 1) % 12] + entry.day + (leap && entry.month > 2 ? 1 : 0);
-}
-
 // "1234-01136": the record's time, year and day of the year in one word.
 void ExplainStamp(const LineWords& words, const ListingEntry& entry, Marks& marks) {
   for (int w = 0; w < words.count; ++w) {
     if (!Free(marks, words, w, Shape::kStamp)) continue;
     const Word& word = words.words[w];
-    if (word.parts[1] != entry.year % 100 || word.parts[2] != DayOfYear(entry)) continue;
+    if (word.parts[1] != entry.year % 100 ||
+        word.parts[2] != DayOfYear(entry.year, entry.month, entry.day)) {
+      continue;
+    }
     marks.Field(w);
     marks.timeFound = word.parts[0] == entry.hour * 100 + entry.minute;
     return;

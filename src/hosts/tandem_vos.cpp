@@ -37,12 +37,6 @@ constexpr VosColumns kVosLinkColumns = {12, 0, 3, 6, 9, 12, KIND_LINK};
 // VOS sizes count 4096-byte blocks.
 constexpr int kVosBlockShift = 12;
 
-// Days before each month, common year and leap year.
-constexpr int kDaysBeforeMonth[2][12] = {
-    {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334},
-    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335},
-};
-
 int NumberAt(const char* line, int column) {
   return ScanInt(TextAt(line, column));
 }
@@ -103,10 +97,6 @@ char* NameBeforeLinkArrow(char* line, char* name) {
   line[length - 2] = '\0';
   Strip(line);
   return CutBeforeLastWord(line);
-}
-
-bool IsLeapYear(int year) {
-  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
 // 'd' lines are directories unless an arrow makes them links; "/" or "\"

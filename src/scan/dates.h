@@ -26,6 +26,21 @@ enum DateOrder : uint32_t {
 // into the entry's year, month and day (all three, or none).
 void ParseDate(ListingEntry& entry, const char* text, uint32_t order);
 
+constexpr bool IsLeapYear(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+// Days before each month, in a common year and in a leap year.
+inline constexpr int kDaysBeforeMonth[2][12] = {
+    {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334},
+    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335},
+};
+
+// The day of the year of a date, 1 January being 1; month is 1 to 12.
+constexpr int DayOfYear(int year, int month, int day) {
+  return kDaysBeforeMonth[IsLeapYear(year) ? 1 : 0][month - 1] + day;
+}
+
 // Reads 'hh:mm' with an optional P/p mark right behind the minutes.
 void ParseTimeOfDay(ListingEntry& entry, const char* text);
 
