@@ -10,12 +10,12 @@
 
 #include "decode/routes.h"
 #include "scan/bytes.h"
+#include "scan/dates.h"
 #include "scan/text.h"
 
 namespace qorda {
 
 // The decoder's copy of a line; longer lines are cut.
-constexpr int kMaxLineLength = 511;
 
 // '-rwxr-xr-x' at the start of the line, whatever the host type; the type
 // letter and positions 4 to 8 are not tested, so 'S' or 's' there pass.
@@ -46,12 +46,7 @@ void ReadPermissions(ListingEntry& entry, const char* line, int length) {
 // Two-digit and 1900-based years become full years; everything is clamped
 // to what the record's consumers can show.
 void NormaliseDate(ListingEntry& entry) {
-  unsigned year = entry.year;
-  if (year < 50 && entry.month != 0 && entry.day != 0) {
-    year += 2000;
-  } else if (year != 0 && year < 1900) {
-    year += 1900;
-  }
+  unsigned year = CompleteTwoDigitYear(entry.year, entry.month, entry.day);
   if (year > 2037) year = 2038;
   entry.year = static_cast<uint16_t>(year);
   if (entry.month > 12) entry.month = 12;

@@ -11,6 +11,9 @@
 
 namespace qorda {
 
+// The decoder reads this much of a line; the rest is never seen.
+constexpr int kMaxLineLength = 511;
+
 // The listing state behind QORDA_DecodeLine: one for the whole process,
 // fed by every AS/400 and Stratus VOS line decoded through it, tied to no
 // connection or listing, and not locked. The caller therefore decodes the

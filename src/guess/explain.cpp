@@ -10,17 +10,10 @@ namespace qorda::guess {
 namespace {
 
 // The first place in text, of length bytes, where needle stands; null when
-// nowhere. Texts here are a line's or a name's, a few hundred bytes at most.
+// nowhere. Lengths here are a line's, a name's or a word's, never negative.
 const char* Find(const char* text, int length, const char* needle, int needleLength) {
-  if (needleLength <= 0 || needleLength > length) return needleLength == 0 ? text : nullptr;
-  const char* const last = text + length - needleLength;
-  for (const char* at = text; at <= last; ++at) {
-    at = static_cast<const char*>(
-        std::memchr(at, needle[0], static_cast<std::size_t>(last - at + 1)));
-    if (at == nullptr) return nullptr;
-    if (std::memcmp(at, needle, static_cast<std::size_t>(needleLength)) == 0) return at;
-  }
-  return nullptr;
+  return FindTextIn(text, static_cast<std::size_t>(length), needle,
+                    static_cast<std::size_t>(needleLength));
 }
 
 constexpr int kFirstYear = 1970;
@@ -278,10 +271,7 @@ bool IsKindWord(const char* word, int length) {
   while (length > 0 && !IsAlpha(word[length - 1])) --length;
   while (length > 0 && !IsAlpha(*word)) ++word, --length;
   for (const char* kindWord : kKindWords) {
-    if (static_cast<int>(std::strlen(kindWord)) != length) continue;
-    int i = 0;
-    while (i < length && ToUpper(word[i]) == kindWord[i]) ++i;
-    if (i == length) return true;
+    if (EqualsNoCaseIn(word, static_cast<std::size_t>(length), kindWord)) return true;
   }
   return false;
 }
@@ -358,14 +348,11 @@ bool NameCovers(const char* name, int nameLength, const char* word, int wordLeng
   if (WordHoldsName(word, wordLength, name, nameLength)) return true;
   if (AlnumPrefixOf(name, nameLength, word, wordLength)) return true;
   if (std::memchr(word, '%', static_cast<std::size_t>(wordLength)) == nullptr) return false;
-  char decoded[kMaxNameLength];
-  int length = 0;
-  for (int i = 0; i < wordLength && length < static_cast<int>(sizeof decoded); ++i) {
-    const bool blank =
-        word[i] == '%' && i + 2 < wordLength && word[i + 1] == '2' && word[i + 2] == '0';
-    decoded[length++] = blank ? ' ' : word[i];
-    if (blank) i += 2;
-  }
+  // A word of the line is at most the line's 511 bytes.
+  char decoded[kMaxNameLength + 1];
+  std::memcpy(decoded, word, static_cast<std::size_t>(wordLength));
+  const auto length =
+      static_cast<int>(UnescapeBlanks(decoded, static_cast<std::size_t>(wordLength)));
   return Find(name, nameLength, decoded, length) != nullptr;
 }
 
@@ -422,12 +409,12 @@ int WordDebris(const LineWords& words, const NameInLine& at, const ListingEntry&
   }
   const char* name = entry.name;
   for (int i = 0; i < nameLength;) {
-    if (name[i] == ' ' || name[i] == '\t') {
+    if (IsBlankOrTab(name[i])) {
       ++i;
       continue;
     }
     const int start = i;
-    while (i < nameLength && name[i] != ' ' && name[i] != '\t') ++i;
+    while (i < nameLength && !IsBlankOrTab(name[i])) ++i;
     const Word word = ClassifyWord(name + start, i - start);
     if (word.control || IsFieldShape(word.shape)) ++debris;
     ++nameWords;
@@ -557,7 +544,7 @@ Explanation ExplainEntry(const LineWords& words, const char* line, const Listing
 
 bool IsOwnLine(const char* line, int length, const Candidate& candidate) {
   int start = 0;
-  while (start < length && (line[start] == ' ' || line[start] == '\t')) ++start;
+  while (start < length && IsBlankOrTab(line[start])) ++start;
   for (const char* own : candidate.ownLines) {
     const bool atStart = own[0] == '^';
     const char* text = atStart ? own + 1 : own;

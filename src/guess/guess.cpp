@@ -48,9 +48,6 @@ constexpr float kFarBehind = 0.5f;
 // a word of debris.
 constexpr float kNotInLineWeight = 4.0f;
 
-// The decoder reads this much of a line; the rest is never seen.
-constexpr std::size_t kLineReach = 511;
-
 constexpr uint64_t kHashSeed = 0xcbf29ce484222325ull;
 
 // Eight bytes at a time, each word mixed in with a multiply and a shift:
@@ -242,15 +239,21 @@ void DecodeUnderEveryCandidate(const char* line, int length, const LineWords& wo
   }
 }
 
+// How many of the credited drops count: a reading may take at most
+// kMaxDropShare of the lines, and one line more, for headings and totals.
+float CountedDrops(const Tally& tally) {
+  const float maxDrops = 1.0f + kMaxDropShare * static_cast<float>(tally.linesTried);
+  return std::min(static_cast<float>(tally.creditedDrops), maxDrops);
+}
+
 // The share of the lines tried that the reading explains, 0 to 1.
 float ScoreSoFar(const Tally& tally) {
   // A reading with no entry has nothing to show, unless the lines are its
   // dialect's headings: a listing cut before its first entry.
   if ((tally.entries == 0 && tally.ownDrops == 0) || tally.weightTried == 0) return 0;
   const auto drops = static_cast<float>(tally.creditedDrops);
-  const float maxDrops = 1.0f + kMaxDropShare * static_cast<float>(tally.linesTried);
-  const float dropCredit =
-      drops > maxDrops ? tally.dropCredit * maxDrops / drops : tally.dropCredit;
+  const float counted = CountedDrops(tally);
+  const float dropCredit = drops > counted ? tally.dropCredit * counted / drops : tally.dropCredit;
   return std::clamp((tally.explained + dropCredit) / static_cast<float>(tally.weightTried), 0.0f,
                     1.0f);
 }
@@ -267,11 +270,9 @@ void DropReadingsFarBehind(Tally (&tallies)[kCandidateCount], std::size_t curren
 
 void Finish(Tally& tally) {
   tally.score = static_cast<int>(ScoreSoFar(tally) * 1000.0f + 0.5f);
-  const auto drops = static_cast<float>(tally.creditedDrops);
-  const float maxDrops = 1.0f + kMaxDropShare * static_cast<float>(tally.linesTried);
   // Headings and totals count as read only for a reading that reads entries.
   if (tally.entriesRead > 0) {
-    tally.linesRead += tally.entriesRead + static_cast<int>(std::min(drops, maxDrops));
+    tally.linesRead += tally.entriesRead + static_cast<int>(CountedDrops(tally));
   }
   // A reading that takes few of the lines for entries or its headings, or
   // reads few of its entries well, reads some other text.
@@ -326,7 +327,8 @@ void Judge(const Tally (&tallies)[kCandidateCount], QORDA_GuessResult& result) {
       break;
     }
   }
-  const Tally& bestTally = tallies[CandidateFor(best.hostTypeId)];
+  const std::size_t bestCandidate = CandidateFor(best.hostTypeId);
+  const Tally& bestTally = tallies[bestCandidate];
   result.hostTypeId = HOST_AUTO;
   if (!bestTally.believable) {
     result.verdict = QORDA_GUESS_NONE;
@@ -339,7 +341,7 @@ void Judge(const Tally (&tallies)[kCandidateCount], QORDA_GuessResult& result) {
     return;
   }
   if (bestTally.fieldEntries * 2 < bestTally.entries ||
-      kCandidates[CandidateFor(best.hostTypeId)].carries == Carries::kNamesOnly) {
+      kCandidates[bestCandidate].carries == Carries::kNamesOnly) {
     result.verdict = QORDA_GUESS_NAMES_ONLY;
     return;
   }
@@ -359,7 +361,7 @@ void GuessHostType(const char* bytes, std::size_t length, int32_t currentType,
   const std::size_t current = CandidateFor(currentType);
   const int currentYear = CurrentLocalDate().year;
   LineWords words;
-  char line[kLineReach + 1];
+  char line[kMaxLineLength + 1];
   std::size_t at = 0;
   int linesTaken = 0, linesSampled = 0;
   while (at < window && linesTaken < QORDA_GUESS_MAX_LINES) {
@@ -367,7 +369,7 @@ void GuessHostType(const char* bytes, std::size_t length, int32_t currentType,
     // A line cut by the window's end is left out, unless the listing ends there.
     if (newline == nullptr && window < length) break;
     const std::size_t end = newline != nullptr ? static_cast<std::size_t>(newline - bytes) : window;
-    const std::size_t copied = std::min(end - at, kLineReach);
+    const std::size_t copied = std::min<std::size_t>(end - at, kMaxLineLength);
     std::memcpy(line, bytes + at, copied);
     line[copied] = '\0';
     const auto trimmed = static_cast<int>(TrimmedLengthIn(line, strnlen(line, copied)));

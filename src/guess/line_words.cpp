@@ -18,11 +18,7 @@ struct Text {
 };
 
 bool EqualsNoCase(Text text, const char* literal) {
-  int i = 0;
-  for (; literal[i] != '\0'; ++i) {
-    if (i >= text.length || ToLower(text.bytes[i]) != ToLower(literal[i])) return false;
-  }
-  return i == text.length;
+  return EqualsNoCaseIn(text.bytes, static_cast<std::size_t>(text.length), literal);
 }
 
 constexpr const char* kMonthNames[] = {"jan", "feb", "mar", "apr", "may", "jun",
@@ -95,11 +91,9 @@ bool IsPermissionLike(Text word) {
 }
 
 struct Lexed {
-  int numbers[3];
-  int numberDigits[3];
-  int count = 0;  // numbers and month names, in order
-  int month = 0;  // named month, 1 to 12
-  int monthPart = -1;
+  int numbers[3];  // a named month's part is 0
+  int count = 0;   // numbers and month names, in order
+  int month = 0;   // named month, 1 to 12
   char separator = 0;
   bool consistent = true;  // one separator kind throughout
 };
@@ -118,16 +112,13 @@ bool LexDate(Text word, Lexed& lexed) {
         if (digits < 6) value = value * 10 + (word.bytes[i] - '0');
       }
       if (digits > 4) return false;
-      lexed.numbers[lexed.count] = value;
-      lexed.numberDigits[lexed.count++] = digits;
+      lexed.numbers[lexed.count++] = value;
     } else if (IsAlpha(c)) {
       if (lexed.month != 0 || i + 3 > word.length) return false;
       if (i + 3 < word.length && IsAlpha(word.bytes[i + 3])) return false;
       lexed.month = ThreeLetterIndex(word.bytes + i, kMonthNames);
       if (lexed.month == 0) return false;
-      lexed.monthPart = lexed.count;
-      lexed.numbers[lexed.count] = 0;
-      lexed.numberDigits[lexed.count++] = 0;
+      lexed.numbers[lexed.count++] = 0;
       i += 3;
     } else if (c == '-' || c == '/' || c == '.') {
       if (lexed.separator != 0 && lexed.separator != c) lexed.consistent = false;
@@ -297,17 +288,17 @@ Word ClassifyWord(const char* text, int length) {
 
 void SplitWords(const char* line, int length, LineWords& out) {
   out.count = 0;
-  out.startsWithBlank = length > 0 && (line[0] == ' ' || line[0] == '\t');
+  out.startsWithBlank = length > 0 && IsBlankOrTab(line[0]);
   out.showsDate = false;
   out.showsFields = false;
   out.selfOrParent = false;
   out.weight = 0;
   int i = 0;
   while (i < length && out.count < kMaxWords) {
-    while (i < length && (line[i] == ' ' || line[i] == '\t')) ++i;
+    while (i < length && IsBlankOrTab(line[i])) ++i;
     if (i == length) break;
     const int start = i;
-    while (i < length && line[i] != ' ' && line[i] != '\t') ++i;
+    while (i < length && !IsBlankOrTab(line[i])) ++i;
     Word& word = out.words[out.count++];
     word = ClassifyWord(line + start, i - start);
     word.start = static_cast<uint16_t>(start);
@@ -316,11 +307,13 @@ void SplitWords(const char* line, int length, LineWords& out) {
         word.shape == Shape::kDate || word.shape == Shape::kTime || word.shape == Shape::kStamp;
     out.showsFields |= IsFieldShape(word.shape);
   }
+  // "." or ".." as the first or the last word.
   for (const int w : {0, out.count - 1}) {
-    const Word& word = out.words[w < 0 ? 0 : w];
+    if (out.count == 0) break;
+    const Word& word = out.words[w];
     const char* text = line + word.start;
-    out.selfOrParent |= out.count > 0 && (word.length == 1 || word.length == 2) && text[0] == '.' &&
-                        text[word.length - 1] == '.';
+    out.selfOrParent |=
+        (word.length == 1 || word.length == 2) && text[0] == '.' && text[word.length - 1] == '.';
   }
   // "Mar  3  2019": a month name beside a day.
   for (int w = 0; w < out.count && !out.showsDate; ++w) {

@@ -110,12 +110,17 @@ int CopyName(ListingEntry& entry, const char* text) {
 }
 
 std::size_t UnescapeBlanks(char* name, std::size_t length) {
-  while (char* escape = FindText(name, "%20")) {
-    *escape = ' ';
-    std::memmove(escape + 1, escape + 3, std::strlen(escape + 3) + 1);
-    length -= 2;
+  std::size_t kept = 0;
+  for (std::size_t at = 0; at < length; ++at, ++kept) {
+    // A blank written in cannot begin another "%20", so one pass finds
+    // every escape.
+    const bool escape =
+        name[at] == '%' && at + 2 < length && name[at + 1] == '2' && name[at + 2] == '0';
+    name[kept] = escape ? ' ' : name[at];
+    if (escape) at += 2;
   }
-  return length;
+  name[kept] = '\0';
+  return kept;
 }
 
 }  // namespace qorda

@@ -21,10 +21,10 @@
 //   MonthFromName           terminator, 3 bytes            17 compares at most
 //   ScanInt, ScanInt64      terminator, first non-digit    the digits
 //   CopyName                terminator, 511 bytes          strnlen and memcpy
-//   UnescapeBlanks          terminator                     strstr and a move per "%20"
+//   UnescapeBlanks          length; writes at the new end  one pass
 //   FindEitherIn, FindByteIn  end                          16 (SSE2) or 8 bytes a step
 //   SkipBlanksIn            end                            16 (SSE2) or 8 bytes a step
-//   FindTextIn              length                         16 candidates a step (8 without SSE2)
+//   FindTextIn              length (and the pattern's)     16 candidates a step (8 without SSE2)
 //   FindWordStartsIn        length, count words            64 bytes a mask
 //   ScanInt64In             end, first non-digit           the digits
 //   MatchesShapeIn          available, the shape's length  one or two words
@@ -123,6 +123,15 @@ constexpr bool StartsWith(const char* text, const char* prefix) {
 }
 
 // Case-insensitive (A to Z only) test that text begins with prefix.
+// Whether the length bytes at text are the literal, in any case.
+constexpr bool EqualsNoCaseIn(const char* text, std::size_t length, const char* literal) {
+  std::size_t i = 0;
+  for (; literal[i] != '\0'; ++i) {
+    if (i == length || ToLower(text[i]) != ToLower(literal[i])) return false;
+  }
+  return i == length;
+}
+
 constexpr bool StartsWithNoCase(const char* text, const char* prefix) {
   for (int i = 0; prefix[i] != '\0'; ++i) {
     if (ToLower(text[i]) != ToLower(prefix[i])) return false;  // also stops at text's end
@@ -238,8 +247,9 @@ inline const char* SkipBlanksIn(const char* from, const char* end) {
 // where the pattern's first two bytes both match are found sixteen at a
 // time with vector compares, eight at a time without, which costs less than
 // strstr's setup on a short line; only those places are compared in full.
-inline const char* FindTextIn(const char* text, std::size_t length, const char* pattern) {
-  const std::size_t patternLength = std::strlen(pattern);  // folded for a literal
+// The pattern is patternLength bytes and needs no terminator either.
+inline const char* FindTextIn(const char* text, std::size_t length, const char* pattern,
+                              std::size_t patternLength) {
   if (patternLength == 0) return text;
   if (patternLength > length) return nullptr;
   const std::size_t lastStart = length - patternLength;
@@ -277,6 +287,10 @@ inline const char* FindTextIn(const char* text, std::size_t length, const char* 
     }
   }
   return nullptr;
+}
+
+inline const char* FindTextIn(const char* text, std::size_t length, const char* pattern) {
+  return FindTextIn(text, length, pattern, std::strlen(pattern));  // folded for a literal
 }
 
 // The starts of words 2 to count + 1 of text, whose length is given, in
@@ -466,7 +480,7 @@ inline int NameLength(const ListingEntry& entry) {
 
 // 'my%20file.txt' is 'my file.txt': servers that end a name at a blank
 // encode the blanks inside it. Unescapes the name of the given length in
-// place and returns its new length.
+// place, terminates it (at most at length) and returns its new length.
 std::size_t UnescapeBlanks(char* name, std::size_t length);
 
 }  // namespace qorda

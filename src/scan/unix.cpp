@@ -114,9 +114,10 @@ void KeepWordsBeforeCut(WordStarts& words, int last, const char* cut) {
   if (words.starts[last] != nullptr && words.starts[last] >= cut) words.starts[last] = nullptr;
 }
 
-// Word n as NthWord answers it.
+// Word n as NthWord answers it; null for 0, a column the line does not have.
 const char* WordAt(const WordStarts& words, int n) {
-  if (n <= 1) return words.line;
+  if (n <= 0) return nullptr;
+  if (n == 1) return words.line;
   if (n <= words.known) return words.starts[n];
   return NthWord(words.line, n);
 }
@@ -186,10 +187,8 @@ int LargestWord(const UnixColumns& columns) {
     if (monthText != nullptr) entry.day = static_cast<uint8_t>(ScanInt(monthText));
   }
 
-  if (columns.timeOrYear != 0) {
-    if (const char* dateColumn = WordAt(words, columns.timeOrYear)) {
-      ReadTimeOrYear(entry, dateColumn, words.end);
-    }
+  if (const char* dateColumn = WordAt(words, columns.timeOrYear)) {
+    ReadTimeOrYear(entry, dateColumn, words.end);
   }
 
   const char* sizeText = WordAt(words, columns.size);
