@@ -8,6 +8,9 @@
 
 namespace qorda::bench {
 
+// The seed of the corpora that the benchmarks time.
+inline constexpr uint64_t kBenchSeed = 20260612;
+
 enum class Dialect { Unix, DosIis, Mlsd, Vms, Mvs, As400, VmCms, Tandem, Os2 };
 
 struct DialectInfo {

@@ -19,7 +19,6 @@ namespace qorda::bench {
 namespace {
 
 constexpr int kLinesPerListing = 1000;
-constexpr uint64_t kSeed = 20260612;
 
 bool IsTrailingSpace(char c) {
   return c == '\r' || c == '\n' || c == ' ' || c == '\t';
@@ -78,12 +77,12 @@ void MeasureAgainst(benchmark::State& state, const Pass& measured, const Pass& r
 }
 
 void DecodeDialect(benchmark::State& state, const DialectInfo& dialect) {
-  std::vector<std::string> lines = MakeListing(dialect.dialect, kLinesPerListing, kSeed);
+  std::vector<std::string> lines = MakeListing(dialect.dialect, kLinesPerListing, kBenchSeed);
   MeasureAgainst(state, {&lines, dialect.hostTypeId, false}, {&lines, 0, true}, "x_floor");
 }
 
 void FloorDialect(benchmark::State& state, const DialectInfo& dialect) {
-  std::vector<std::string> lines = MakeListing(dialect.dialect, kLinesPerListing, kSeed);
+  std::vector<std::string> lines = MakeListing(dialect.dialect, kLinesPerListing, kBenchSeed);
   MeasureAgainst(state, {&lines, 0, true}, {&lines, 0, true}, "x_floor");
 }
 
@@ -92,7 +91,7 @@ void FloorDialect(benchmark::State& state, const DialectInfo& dialect) {
 void DecodeLineLength(benchmark::State& state) {
   std::vector<std::string> lines;
   for (int i = 0; i < kLinesPerListing; ++i) {
-    lines.push_back(MakeUnixLineOfLength(static_cast<int>(state.range(0)), kSeed + i));
+    lines.push_back(MakeUnixLineOfLength(static_cast<int>(state.range(0)), kBenchSeed + i));
   }
   MeasureAgainst(state, {&lines, HOST_UNIX_STANDARD, false}, {&lines, 0, true}, "x_floor");
 }
@@ -101,9 +100,9 @@ void DecodeLineLength(benchmark::State& state) {
 // date) against every line showing its year.
 void DecodeTimeOfDayAgainstYear(benchmark::State& state) {
   std::vector<std::string> timeOfDay =
-      MakeListing(Dialect::Unix, kLinesPerListing, kSeed, UnixDates::TimeOfDay);
+      MakeListing(Dialect::Unix, kLinesPerListing, kBenchSeed, UnixDates::TimeOfDay);
   std::vector<std::string> year =
-      MakeListing(Dialect::Unix, kLinesPerListing, kSeed, UnixDates::Year);
+      MakeListing(Dialect::Unix, kLinesPerListing, kBenchSeed, UnixDates::Year);
   MeasureAgainst(state, {&timeOfDay, HOST_UNIX_STANDARD, false}, {&year, HOST_UNIX_STANDARD, false},
                  "x_year");
 }
@@ -113,7 +112,7 @@ void DecodeTimeOfDayAgainstYear(benchmark::State& state) {
 bool CorporaDecodeAsTheirDialects() {
   bool allRead = true;
   for (const DialectInfo& dialect : Dialects()) {
-    std::vector<std::string> lines = MakeListing(dialect.dialect, kLinesPerListing, kSeed);
+    std::vector<std::string> lines = MakeListing(dialect.dialect, kLinesPerListing, kBenchSeed);
     int read = 0;
     for (const std::string& line : lines) {
       ListingEntry entry;

@@ -13,8 +13,6 @@
 namespace qorda::bench {
 namespace {
 
-constexpr uint64_t kSeed = 20260612;
-
 std::string Listing(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
@@ -32,7 +30,7 @@ void Measure(benchmark::State& state, const std::string& text, int32_t expected)
 }
 
 void GuessDialect(benchmark::State& state, const DialectInfo& dialect) {
-  Measure(state, Listing(MakeListing(dialect.dialect, QORDA_GUESS_MAX_LINES, kSeed)),
+  Measure(state, Listing(MakeListing(dialect.dialect, QORDA_GUESS_MAX_LINES, kBenchSeed)),
           dialect.hostTypeId);
 }
 
