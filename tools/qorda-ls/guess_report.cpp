@@ -33,8 +33,10 @@ std::string NameOf(int32_t hostTypeId) {
   return name != nullptr ? name : hostTypeId == HOST_NAME_LIST ? "(name list)" : "";
 }
 
-// The first bytes of the input, as many as the guess reads; empty with
-// the reason in error when it cannot be read.
+// The first bytes of the input, as many as the guess reads and one more,
+// so that the guess tells a line its window cuts from one the input ends
+// with, as it does when decoding; empty with the reason in error when it
+// cannot be read.
 std::string ReadStart(const std::string& path, std::string& error) {
   const bool isStdin = path == "-";
   const int fd = isStdin ? STDIN_FILENO : open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -42,7 +44,7 @@ std::string ReadStart(const std::string& path, std::string& error) {
     error = std::strerror(errno);
     return {};
   }
-  std::string bytes(QORDA_GUESS_MAX_BYTES, '\0');
+  std::string bytes(QORDA_GUESS_MAX_BYTES + 1, '\0');
   size_t got = 0;
   while (got < bytes.size()) {
     const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
