@@ -150,12 +150,6 @@ constexpr std::string_view kCsvHeading =
 
 }  // namespace
 
-std::string PermissionText(uint16_t mode) {
-  std::string text(9, '-');
-  PutPermissions(text.data(), mode);
-  return text;
-}
-
 void RowWriter::Heading() {
   if (format_ == OutputFormat::kTable) out_.Append(kTableHeading);
   if (format_ == OutputFormat::kCsv) out_.Append(kCsvHeading);

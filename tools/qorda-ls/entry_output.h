@@ -53,7 +53,4 @@ class RowWriter {
 char* PutDate(char* at, const ListingEntry& entry);
 std::string DateText(const ListingEntry& entry);
 
-// The nine permission letters of mode, "rwxr-x---".
-std::string PermissionText(uint16_t mode);
-
 }  // namespace qorda::ls

@@ -5,15 +5,12 @@
 #include <numeric>
 
 #include "qordahosts.h"
+#include "text_escape.h"
 
 namespace qorda::ls {
 namespace {
 
 constexpr int32_t kFirstDecoderOnlyId = 5995;
-
-char FoldCase(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

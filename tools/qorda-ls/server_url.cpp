@@ -2,12 +2,10 @@
 
 #include <algorithm>
 
+#include "text_escape.h"
+
 namespace qorda::ls {
 namespace {
-
-char FoldCase(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool IsSchemeChar(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' ||
@@ -46,12 +44,6 @@ std::string PercentEncoded(std::string_view text) {
   return encoded;
 }
 
-}  // namespace
-
-bool LooksLikeUrl(std::string_view input) {
-  return SchemeLength(input) != std::string_view::npos;
-}
-
 std::string MaskPassword(std::string_view url) {
   const size_t schemeEnd = url.find("://");
   if (schemeEnd == std::string_view::npos) return std::string(url);
@@ -65,6 +57,12 @@ std::string MaskPassword(std::string_view url) {
   masked += "***";
   masked += url.substr(authorityStart + at);
   return masked;
+}
+
+}  // namespace
+
+bool LooksLikeUrl(std::string_view input) {
+  return SchemeLength(input) != std::string_view::npos;
 }
 
 ServerUrl ParseServerUrl(std::string_view input) {

@@ -21,7 +21,4 @@ struct ServerUrl {
 // the path ended with '/', since a listing is always of a directory.
 ServerUrl ParseServerUrl(std::string_view input);
 
-// The URL with the password of its user part replaced by "***".
-std::string MaskPassword(std::string_view url);
-
 }  // namespace qorda::ls

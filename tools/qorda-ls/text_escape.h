@@ -11,6 +11,11 @@
 
 namespace qorda::ls {
 
+// ASCII upper case to lower, byte-exact whatever the locale.
+constexpr char FoldCase(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // What a byte asks of each output; a text's classes are its bytes' or-ed.
 enum ByteClass : uint8_t {
   kNonAscii = 0x01,   // 0x80 and above: converted, and C1 controls escaped
