@@ -13,6 +13,14 @@
 namespace qorda::python {
 namespace {
 
+// Where an argument came from, for error messages that name it:
+// "decode_line() argument 'cwd'", "decode_listing(): line 12 of data".
+struct ArgumentName {
+  const char* function;
+  const char* argument;
+  int64_t lineNumber = 0;  // 0 for a whole argument
+};
+
 // The library's AS/400 member memory and Stratus VOS section flags carry
 // from one line to the next in process-wide variables, so lines are decoded
 // under this lock, taken with the GIL released (decoding runs without it).
@@ -134,6 +142,46 @@ PyObject* RaiseNulError(const ArgumentName& name) {
   if (what != nullptr) PyErr_Format(PyExc_ValueError, "%U contains a NUL character", what);
   Py_XDECREF(what);
   return nullptr;
+}
+
+// A new reference to the bytes of a text argument: bytes as they are, str
+// encoded in `encoding` with "surrogateescape". Null with a TypeError or
+// ValueError naming the argument when it is neither, cannot be encoded or
+// holds a NUL, which would end it early for the library.
+PyObject* BytesOfText(PyObject* value, const char* encoding, const ArgumentName& name) {
+  PyObject* bytes = nullptr;
+  if (PyBytes_Check(value)) {
+    bytes = Py_NewRef(value);
+  } else if (PyByteArray_Check(value)) {
+    bytes = PyBytes_FromObject(value);
+  } else if (PyUnicode_Check(value)) {
+    bytes = PyUnicode_AsEncodedString(value, encoding, "surrogateescape");
+    if (bytes == nullptr && PyErr_ExceptionMatches(PyExc_UnicodeEncodeError)) {
+      PyObject *type, *error, *traceback;
+      PyErr_Fetch(&type, &error, &traceback);
+      PyObject* what = DescribeArgument(name);
+      if (what != nullptr) {
+        PyErr_Format(PyExc_ValueError, "%U cannot be encoded in %s: %S", what, encoding, error);
+      }
+      Py_XDECREF(what);
+      Py_XDECREF(type);
+      Py_XDECREF(error);
+      Py_XDECREF(traceback);
+    }
+  } else {
+    PyObject* what = DescribeArgument(name);
+    if (what != nullptr) {
+      PyErr_Format(PyExc_TypeError, "%U must be str or bytes, not %.100s", what,
+                   Py_TYPE(value)->tp_name);
+    }
+    Py_XDECREF(what);
+  }
+  if (bytes == nullptr) return nullptr;
+  if (std::memchr(PyBytes_AS_STRING(bytes), '\0', static_cast<size_t>(PyBytes_GET_SIZE(bytes)))) {
+    Py_DECREF(bytes);
+    return RaiseNulError(name);
+  }
+  return bytes;
 }
 
 // The Decoder of one listing: its settings and where it has got to.
@@ -333,42 +381,6 @@ PyType_Spec gDecoderSpec = {
 };
 
 }  // namespace
-
-PyObject* BytesOfText(PyObject* value, const char* encoding, const ArgumentName& name) {
-  PyObject* bytes = nullptr;
-  if (PyBytes_Check(value)) {
-    bytes = Py_NewRef(value);
-  } else if (PyByteArray_Check(value)) {
-    bytes = PyBytes_FromObject(value);
-  } else if (PyUnicode_Check(value)) {
-    bytes = PyUnicode_AsEncodedString(value, encoding, "surrogateescape");
-    if (bytes == nullptr && PyErr_ExceptionMatches(PyExc_UnicodeEncodeError)) {
-      PyObject *type, *error, *traceback;
-      PyErr_Fetch(&type, &error, &traceback);
-      PyObject* what = DescribeArgument(name);
-      if (what != nullptr) {
-        PyErr_Format(PyExc_ValueError, "%U cannot be encoded in %s: %S", what, encoding, error);
-      }
-      Py_XDECREF(what);
-      Py_XDECREF(type);
-      Py_XDECREF(error);
-      Py_XDECREF(traceback);
-    }
-  } else {
-    PyObject* what = DescribeArgument(name);
-    if (what != nullptr) {
-      PyErr_Format(PyExc_TypeError, "%U must be str or bytes, not %.100s", what,
-                   Py_TYPE(value)->tp_name);
-    }
-    Py_XDECREF(what);
-  }
-  if (bytes == nullptr) return nullptr;
-  if (std::memchr(PyBytes_AS_STRING(bytes), '\0', static_cast<size_t>(PyBytes_GET_SIZE(bytes)))) {
-    Py_DECREF(bytes);
-    return RaiseNulError(name);
-  }
-  return bytes;
-}
 
 PyObject* DecodeLineFunction(PyObject*, PyObject* args) {
   PyObject *line, *currentDirectory, *datasetPrefix;

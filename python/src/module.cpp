@@ -13,29 +13,14 @@
 namespace qorda::python {
 namespace {
 
-// The package hands the text over as bytes without a NUL.
-template <int32_t (*Detect)(const char*, int32_t)>
-PyObject* DetectFunction(PyObject* args) {
+// A detector of the library over the text the package hands over as bytes
+// without a NUL.
+template <auto Detect>
+PyObject* DetectFunction(PyObject*, PyObject* args) {
   const char* text;
   int32_t currentType;
   if (!PyArg_ParseTuple(args, "yi", &text, &currentType)) return nullptr;
   return PyLong_FromLong(Detect(text, currentType));
-}
-
-int32_t DetectFromSyst(const char* reply, int32_t currentType) {
-  return QORDA_DetectFromSystString(reply, currentType);
-}
-
-int32_t DetectFromGreeting(const char* text, int32_t currentType) {
-  return QORDA_DoAutoCheck(text, currentType);
-}
-
-PyObject* DetectFromSystFunction(PyObject*, PyObject* args) {
-  return DetectFunction<DetectFromSyst>(args);
-}
-
-PyObject* DetectFromGreetingFunction(PyObject*, PyObject* args) {
-  return DetectFunction<DetectFromGreeting>(args);
 }
 
 PyObject* HostTypeNamesFunction(PyObject*, PyObject*) {
@@ -116,9 +101,9 @@ bool AddConstants(PyObject* module) {
 PyMethodDef gFunctions[] = {
     {"decode_line", DecodeLineFunction, METH_VARARGS,
      "decode_line(line, host_type, cwd, prefix, encoding) -> Entry | None"},
-    {"detect_from_syst", DetectFromSystFunction, METH_VARARGS,
+    {"detect_from_syst", DetectFunction<QORDA_DetectFromSystString>, METH_VARARGS,
      "detect_from_syst(reply: bytes, current: int) -> int"},
-    {"detect_from_greeting", DetectFromGreetingFunction, METH_VARARGS,
+    {"detect_from_greeting", DetectFunction<QORDA_DoAutoCheck>, METH_VARARGS,
      "detect_from_greeting(text: bytes, current: int) -> int"},
     {"guess", GuessFunction, METH_VARARGS,
      "guess(data: bytes, current: int) -> (id, verdict, lines, tied, runner_up, current, "
