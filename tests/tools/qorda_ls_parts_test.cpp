@@ -45,8 +45,8 @@ TEST(FastPaths, AgreeWithTheGeneralPaths) {
     EXPECT_EQ(CsvField(text, classes, scratch), csv);
     EXPECT_EQ(TableText(text, classes, scratch), TerminalSafe(text));
   }
-  EXPECT_EQ(TerminalSafe("a\x1b[2J\x7f\xC2\x9B\xFF\xC3\xA9\t"),
-            "a\\x1b[2J\\x7f\\u009b\\xff\xC3\xA9\t");
+  EXPECT_EQ(TerminalSafe("a\x1b[2J\x7f\xC2\x9B\xFF\xC3\xA9\t\xE0\x82\x9B\xED\xA0\x80"),
+            "a\\x1b[2J\\x7f\\u009b\\xff\xC3\xA9\t\\xe0\\x82\\x9b\\xed\\xa0\\x80");
   EXPECT_EQ(JsonString("\x1b\x7f\xC2\x9B\""), R"("\u001b\u007f\u009b\"")");
 }
 

@@ -20,7 +20,9 @@ bool IsC1At(std::string_view text, size_t index) {
          static_cast<uint8_t>(text[index + 1]) <= 0x9F;
 }
 
-// The length of the valid UTF-8 sequence at index, or 0.
+// The length of the valid UTF-8 sequence at index, or 0. An overlong form
+// (E0 82 9B is a C1 control written long), a surrogate or a code point past
+// U+10FFFF is not valid: a terminal may still act on it, so it is escaped.
 size_t Utf8SequenceAt(std::string_view text, size_t index) {
   const auto lead = static_cast<uint8_t>(text[index]);
   const size_t length = lead >= 0xF5   ? 0
@@ -29,7 +31,11 @@ size_t Utf8SequenceAt(std::string_view text, size_t index) {
                         : lead >= 0xC2 ? 2
                                        : 0;
   if (length == 0 || index + length > text.size()) return 0;
-  for (size_t i = 1; i < length; ++i) {
+  const auto second = static_cast<uint8_t>(text[index + 1]);
+  const uint8_t lowest = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+  const uint8_t highest = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+  if (second < lowest || second > highest) return 0;
+  for (size_t i = 2; i < length; ++i) {
     if ((static_cast<uint8_t>(text[index + i]) & 0xC0) != 0x80) return 0;
   }
   return length;
